@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/subclass.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The [classes] section: header key text to value text, in key order.
+using ClassesHeader = QMap<QString, QString>;
+
+// A whole vehicle-classification configuration: the header and the subclasses by number.
+// A plain value, copied and assigned whole.
+class Conf
+{
+public:
+    enum class MaxAxleDistance { valid, invalid, lower_than_subclasses };
+    enum class SaveOutcome { save_ok, subclass_incomplete, header_invalid };
+    struct SaveCheck
+    {
+        SaveOutcome outcome = SaveOutcome::save_ok;
+        quint32 subclass = 0; // the first incomplete subclass, with subclass_incomplete
+    };
+
+    Conf();
+    // Reads a configuration file. Never fails: what cannot be read is simply not there.
+    explicit Conf(const QString& path);
+
+    // Subclasses.
+    QList<quint32> get_subclass_numbers() const { return subclasses.keys(); }
+    bool has_subclass(quint32 number) const { return subclasses.contains(number); }
+    Subclass& get_subclass(quint32 number);
+    const Subclass& get_subclass(quint32 number) const;
+    void insert_subclass(quint32 number, const Subclass& subclass);
+    void remove_subclass(quint32 number) { subclasses.remove(number); }
+    int subclass_count() const { return subclasses.size(); }
+
+    // Header.
+    const ClassesHeader& header() const { return classes; }
+    void set_header_value(const QString& key, const QString& value) { classes.insert(key, value); }
+
+    QString get_classification_version() const;
+    void set_classification_version(const QString& value);
+    QString get_country_code() const;
+    void set_country_code(const QString& value);
+    QString get_group_max_distance__m() const;
+    void set_group_max_distance__m(const QString& value);
+    QString get_min_2axle_truck_spacing__m() const;
+    void set_min_2axle_truck_spacing__m(const QString& value);
+    QString get_min_avg_axle_weight__kN() const;
+    void set_min_avg_axle_weight__kN(const QString& value);
+    QString get_max_axle_distance__m() const;
+    void set_max_axle_distance__m(const QString& value);
+    QString get_min_axle_distance__m() const;
+    void set_min_axle_distance__m(const QString& value);
+    QString get_unclassified_vehicle_subclass() const;
+    void set_unclassified_vehicle_subclass(const QString& value);
+    QString get_uncategorised_vehicle_category() const;
+    void set_uncategorised_vehicle_category(const QString& value);
+    QString get_g_acceleration_constant() const;
+    void set_g_acceleration_constant(const QString& value);
+
+    // Header rules.
+    bool is_g_acceleration_constant_valid() const;
+    bool is_group_max_distance_valid() const;
+    bool is_country_code_valid() const;
+    bool is_unclassified_vehicle_subclass_valid() const;
+    bool is_uncategorised_vehicle_category_valid() const;
+    bool is_min_axle_distance_valid() const;
+    MaxAxleDistance check_max_axle_distance() const;
+    bool is_header_valid_for_saving() const;
+
+    const QStringList& get_country_codes() const;
+
+private:
+    QString header_value(const char* key) const;
+
+    QMap<quint32, Subclass> subclasses;
+    ClassesHeader classes;
+};

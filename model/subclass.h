@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// One vehicle subclass: a [subclass_N] section of a configuration file.
+// Every value is kept as the text that stands (or will stand) in the file, in file units
+// (kN, m). Setters never refuse a value; the validators say whether it is acceptable.
+class Subclass
+{
+public:
+    using Section = QMap<QString, QString>;
+
+    Subclass() = default;
+
+    // Builds a record from the key/value lines of one section, as the file reader and the
+    // window's New command do.
+    static Subclass from_section(const Section& section);
+
+    quint32 get_number() const { return number; }
+    void set_number(quint32 value) { number = value; }
+
+    // Scalar values.
+    QString get_number_of_axles() const;
+    void set_number_of_axles(const QString& value);
+    QString get_axle_configuration() const;
+    void set_axle_configuration(const QString& value);
+    QString get_category() const;
+    void set_category(const QString& value);
+    QString get_max_GVW__kN() const;
+    void set_max_GVW__kN(const QString& value);
+    QString get_upper_GVW_limit__kN() const;
+    void set_upper_GVW_limit__kN(const QString& value);
+    QString get_reclassify_up_to_subclass() const;
+    void set_reclassify_up_to_subclass(const QString& value);
+    QString get_lower_GVW_limit__kN() const;
+    void set_lower_GVW_limit__kN(const QString& value);
+    QString get_reclassify_down_to_subclass() const;
+    void set_reclassify_down_to_subclass(const QString& value);
+    QString get_prepend__m() const;
+    void set_prepend__m(const QString& value);
+    QString get_append__m() const;
+    void set_append__m(const QString& value);
+    QString get_alias() const;
+    void set_alias(const QString& value);
+    QString get_override_class() const;
+    void set_override_class(const QString& value);
+    QString get_override_groups() const;
+    void set_override_groups(const QString& value);
+    QString get_adsl_0() const;
+    void set_adsl_0(const QString& value);
+    QString get_awsl_0() const;
+    void set_awsl_0(const QString& value);
+
+    const Section& scalar_values() const { return scalars; }
+
+    bool is_number_of_axles_valid() const;
+    bool is_axle_configuration_valid() const;
+    bool is_category_valid() const;
+    bool is_max_GVW_valid() const;
+    bool is_reclassify_up_valid(const QString& target_number_of_axles) const;
+    bool is_reclassify_down_valid(const QString& target_number_of_axles) const;
+    bool can_draw() const;
+
+    // Per-axle lists: weight and tyre entry i belong to axle i + 1, distance entry i to the
+    // gap between axles i + 1 and i + 2.
+    QString get_max_axle_weight_at_index(int index) const;
+    QString get_min_distance_at_index(int index) const;
+    QString get_max_distance_at_index(int index) const;
+    QString get_tyre_type_at_index(int index) const;
+    void set_max_axle_weight_at_index(const QString& value, int index);
+    void set_min_distance_at_index(const QString& value, int index);
+    void set_max_distance_at_index(const QString& value, int index);
+    void set_tyre_type_at_index(const QString& value, int index);
+    void remove_last_max_axle_weight();
+    void remove_last_min_distance();
+    void remove_last_max_distance();
+    void remove_last_tyre_type();
+    int max_axle_weight_count() const { return max_axle_weights.size(); }
+    int min_distance_count() const { return min_distances.size(); }
+    int max_distance_count() const { return max_distances.size(); }
+    int tyre_type_count() const { return tyre_types.size(); }
+    float sum_max_axle_weights() const;
+    float sum_min_distances() const;
+    float sum_max_distances() const;
+    bool is_max_axle_weight_valid(int index) const;
+    bool is_tyre_type_valid(int index) const;
+    bool is_min_distance_valid(int index, const QString& header_min, const QString& header_max) const;
+    bool is_max_distance_valid(int index, const QString& header_min, const QString& header_max) const;
+
+    // Takes apart the text of max_axle_weight__kN into axle weights and combined weight limits.
+    void parse_max_axle_weights(const QString& text);
+
+    const QStringList& get_max_axle_weights() const { return max_axle_weights; }
+    const QStringList& get_min_distances() const { return min_distances; }
+    const QStringList& get_max_distances() const { return max_distances; }
+    const QStringList& get_tyre_types() const { return tyre_types; }
+    void set_max_axle_weights(const QStringList& list) { max_axle_weights = list; }
+    void set_min_distances(const QStringList& list) { min_distances = list; }
+    void set_max_distances(const QStringList& list) { max_distances = list; }
+    void set_tyre_types(const QStringList& list) { tyre_types = list; }
+
+    // Combined constraints; kind is "default", "adsl" or "awsl".
+    QString get_constraint(int index, const QString& kind) const;
+    int get_constraint_count(const QString& kind) const;
+    void set_constraint(const QString& value, int index, const QString& kind);
+    void delete_constraint(int index, const QString& kind);
+    bool is_constraint_valid(int index, const QString& kind) const;
+    bool is_adsl_0_valid() const;
+    bool is_awsl_0_valid() const;
+
+    // Whole-subclass validity against the header's min and max axle distance texts.
+    bool is_subclass_valid(const QString& header_min, const QString& header_max) const;
+
+    // The section exactly as the writer puts it into a file, ending with its line end.
+    QString section_text() const;
+
+private:
+    QString scalar(const char* key) const;
+    void set_scalar(const char* key, const QString& value);
+
+    quint32 number = 0;
+    Section scalars;
+    QStringList max_axle_weights;
+    QStringList min_distances;
+    QStringList max_distances;
+    QStringList tyre_types;
+    QStringList combined_weight_limits;
+    QStringList combined_distance_constraints;
+    QStringList combined_weight_constraints;
+};
