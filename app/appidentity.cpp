@@ -14,7 +14,5 @@ void applyApplicationIdentity()
 
 void initEmbeddedResources()
 {
-#ifdef VORLAN_HAVE_RESOURCES
     Q_INIT_RESOURCE(resources);
-#endif
 }
