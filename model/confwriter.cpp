@@ -11,12 +11,12 @@ namespace {
 
 const QChar line_end = QLatin1Char('\n');
 
-// How many per-axle items a line carries: what the axle count asks for, but never more than
-// the list holds or the largest valid vehicle uses, whichever is more. A count of 20 or less
-// is therefore written in full, and an absurd one costs no more than the list itself.
-int items_to_write(qint64 wanted, int held, int largest_valid)
+// How many per-axle items a line carries: what the axle count asks for, but never more than the
+// largest valid vehicle uses. A count of 20 or less is written in full; an absurd one neither
+// hangs the writer nor makes the text grow with every save.
+int items_to_write(qint64 wanted, int largest_valid)
 {
-    return int(std::max<qint64>(0, std::min<qint64>(wanted, std::max(held, largest_valid))));
+    return int(std::max<qint64>(0, std::min<qint64>(wanted, largest_valid)));
 }
 
 QString item(const QStringList& list, int index, quint32 number, const char* what)
@@ -44,26 +44,24 @@ QString Subclass::section_text() const
     // Items are joined, so no line ends in a separator; a line without items keeps its "=",
     // or it would stop the reading of the file at that line.
     QStringList items;
-    for (int i = 0, count = items_to_write(n, tyre_types.size(), max_axles); i < count; ++i)
+    for (int i = 0, count = items_to_write(n, max_axles); i < count; ++i)
         items << item(tyre_types, i, number, "tyre type");
     text += QLatin1String("tyre_type=") + items.join(QLatin1Char(',')) + line_end;
 
     items.clear();
-    for (int i = 0, count = items_to_write(n, max_axle_weights.size(), max_axles); i < count; ++i)
+    for (int i = 0, count = items_to_write(n, max_axles); i < count; ++i)
         items << QString::number(i + 1) + QLatin1Char(',') +
                      item(max_axle_weights, i, number, "axle weight");
     items += combined_weight_limits;
     text += QLatin1String("max_axle_weight__kN=") + items.join(QLatin1Char(';')) + line_end;
 
     items.clear();
-    for (int i = 0, count = items_to_write(n - 1, max_distances.size(), max_axles - 1); i < count;
-         ++i)
+    for (int i = 0, count = items_to_write(n - 1, max_axles - 1); i < count; ++i)
         items << item(max_distances, i, number, "max axle distance");
     text += QLatin1String("max_axle_distance__m=") + items.join(QLatin1Char(',')) + line_end;
 
     items.clear();
-    for (int i = 0, count = items_to_write(n - 1, min_distances.size(), max_axles - 1); i < count;
-         ++i)
+    for (int i = 0, count = items_to_write(n - 1, max_axles - 1); i < count; ++i)
         items << item(min_distances, i, number, "min axle distance");
     text += QLatin1String("min_axle_distance__m=") + items.join(QLatin1Char(',')) + line_end;
 
