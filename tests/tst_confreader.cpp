@@ -54,7 +54,7 @@ QString TestConfReader::write(const QByteArray& bytes)
 void TestConfReader::load_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("text");   // to_text() of what was read
+    QTest::addColumn<QString>("text"); // to_text() of what was read
     QTest::addColumn<int>("stoppedAt");
 
     const QString two_axles = "axle_configuration=C2\ncategory=1\nmax_GVW__kN=25\n"
@@ -70,29 +70,33 @@ void TestConfReader::load_data()
 
     QTest::newRow("empty file") << QByteArray() << "[classes]\n\n" << 0;
     QTest::newRow("header only") << QByteArray("[classes]\ncountry_code=SI\nfuture_key=1\n")
-                                 << "[classes]\ncountry_code=SI\nfuture_key=1\n\n" << 0;
+                                 << "[classes]\ncountry_code=SI\nfuture_key=1\n\n"
+                                 << 0;
     QTest::newRow("header spaces around =")
-        << QByteArray("[classes]\ncountry_code = SI\n") << "[classes]\ncountry_code=SI\n\n" << 0;
-    QTest::newRow("a subclass")
-        << "[classes]\ncountry_code=SI\n\n" + two_axles_file
-        << "[classes]\ncountry_code=SI\n\n[subclass_11]\n" + two_axles + "\n" << 0;
+        << QByteArray("[classes]\ncountry_code = SI\n") << "[classes]\ncountry_code=SI\n\n"
+        << 0;
+    QTest::newRow("a subclass") << "[classes]\ncountry_code=SI\n\n" + two_axles_file
+                                << "[classes]\ncountry_code=SI\n\n[subclass_11]\n" + two_axles +
+                                       "\n"
+                                << 0;
     QByteArray crlf = "[classes]\r\ncountry_code=SI\r\n\r\n" + two_axles_file;
     crlf.replace("2\n", "2\r\n").replace("\n[", "\r\n[").replace("5\n", "5\r\n");
     QTest::newRow("CR LF") << crlf
                            << "[classes]\ncountry_code=SI\n\n[subclass_11]\n" + two_axles + "\n"
                            << 0;
     QTest::newRow("blank lines anywhere")
-        << QByteArray("\n \n[subclass_3]\n\t\nalias=x\n   \n") << "[classes]\n\n[subclass_3]\nalias=x\n" + empty_lines + "\n"
+        << QByteArray("\n \n[subclass_3]\n\t\nalias=x\n   \n")
+        << "[classes]\n\n[subclass_3]\nalias=x\n" + empty_lines + "\n"
         << 0;
     QTest::newRow("keys before the first section")
         << QByteArray("alias=early\nsubclass=5\n[subclass_2]\n")
         << "[classes]\n\n[subclass_2]\n" + empty_lines + "\n[subclass_5]\nalias=early\n" +
                empty_lines + "\n"
         << 0;
-    QTest::newRow("keys before, no number") << QByteArray("alias=early\n")
-                                            << "[classes]\n\n[subclass_0]\nalias=early\n" +
-                                                   empty_lines + "\n"
-                                            << 0;
+    QTest::newRow("keys before, no number")
+        << QByteArray("alias=early\n")
+        << "[classes]\n\n[subclass_0]\nalias=early\n" + empty_lines + "\n"
+        << 0;
     QTest::newRow("[classes] between subclass sections")
         << QByteArray("[subclass_1]\nalias=a\n[classes]\ncountry_code=SI\nalias=h\n"
                       "[subclass_2]\nalias=b\n")
@@ -104,39 +108,50 @@ void TestConfReader::load_data()
                                     << 0;
     QTest::newRow("subclass key renumbers")
         << QByteArray("[subclass_4]\nsubclass=9\nalias=x\n")
-        << "[classes]\n\n[subclass_9]\nalias=x\n" + empty_lines + "\n" << 0;
+        << "[classes]\n\n[subclass_9]\nalias=x\n" + empty_lines + "\n"
+        << 0;
     QTest::newRow("largest number") << QByteArray("[subclass_4294967295]\n")
                                     << "[classes]\n\n[subclass_4294967295]\n" + empty_lines + "\n"
                                     << 0;
     QTest::newRow("number beyond 32 bits reads as 0")
-        << QByteArray("[subclass_4294967296]\n") << "[classes]\n\n[subclass_0]\n" + empty_lines + "\n"
+        << QByteArray("[subclass_4294967296]\n")
+        << "[classes]\n\n[subclass_0]\n" + empty_lines + "\n"
         << 0;
     QTest::newRow("same section twice, the later wins")
         << QByteArray("[subclass_1]\nalias=a\n[subclass_1]\nalias=b\n")
-        << "[classes]\n\n[subclass_1]\nalias=b\n" + empty_lines + "\n" << 0;
+        << "[classes]\n\n[subclass_1]\nalias=b\n" + empty_lines + "\n"
+        << 0;
     QTest::newRow("same key twice, the later wins")
         << QByteArray("[subclass_1]\nalias=a\nalias=b\n")
-        << "[classes]\n\n[subclass_1]\nalias=b\n" + empty_lines + "\n" << 0;
+        << "[classes]\n\n[subclass_1]\nalias=b\n" + empty_lines + "\n"
+        << 0;
     QTest::newRow("spaces around = in a subclass")
         << QByteArray("[subclass_1]\nnumber_of_axles = 3\nalias= x\n")
-        << "[classes]\n\n[subclass_1]\nalias= x\n" + empty_lines + "\n" << 0;
+        << "[classes]\n\n[subclass_1]\nalias= x\n" + empty_lines + "\n"
+        << 0;
     QTest::newRow("unknown subclass keys are dropped")
         << QByteArray("[subclass_1]\ncolour=red\n")
-        << "[classes]\n\n[subclass_1]\n" + empty_lines + "\n" << 0;
+        << "[classes]\n\n[subclass_1]\n" + empty_lines + "\n"
+        << 0;
     QTest::newRow("section line with a blank stops")
-        << QByteArray("[subclass_1]\nalias=a\n[subclass_2] \nalias=b\n") << "[classes]\n\n" << 3;
+        << QByteArray("[subclass_1]\nalias=a\n[subclass_2] \nalias=b\n") << "[classes]\n\n"
+        << 3;
     QTest::newRow("section line with a blank in the header is skipped")
-        << QByteArray("[classes]\n [subclass_1]\nalias=a\n") << "[classes]\n\n" << 0;
+        << QByteArray("[classes]\n [subclass_1]\nalias=a\n") << "[classes]\n\n"
+        << 0;
     QTest::newRow("line without = keeps earlier subclasses")
         << QByteArray("[subclass_1]\nalias=a\n[subclass_2]\nalias=b\njunk\n[subclass_3]\n")
-        << "[classes]\n\n[subclass_1]\nalias=a\n" + empty_lines + "\n" << 5;
+        << "[classes]\n\n[subclass_1]\nalias=a\n" + empty_lines + "\n"
+        << 5;
     QTest::newRow("key=a=b stops") << QByteArray("\n[subclass_1]\nalias=a=b\n") << "[classes]\n\n"
                                    << 3;
     QTest::newRow("other section after [classes] is header")
         << QByteArray("[classes]\n[general]\nanything\n[subclass_1]\n")
-        << "[classes]\n\n[subclass_1]\n" + empty_lines + "\n" << 0;
+        << "[classes]\n\n[subclass_1]\n" + empty_lines + "\n"
+        << 0;
     QTest::newRow("other section after a subclass stops")
-        << QByteArray("[subclass_1]\n[general]\n") << "[classes]\n\n" << 2;
+        << QByteArray("[subclass_1]\n[general]\n") << "[classes]\n\n"
+        << 2;
     QTest::newRow("adsl_1 to adsl_12 in key order")
         << QByteArray("[subclass_1]\nadsl_1=1:1,1\nadsl_2=2:2,2\nadsl_3=3:3,3\nadsl_4=4:4,4\n"
                       "adsl_5=5:5,5\nadsl_6=6:6,6\nadsl_7=7:7,7\nadsl_8=8:8,8\nadsl_9=9:9,9\n"

@@ -114,18 +114,30 @@ void TestSubclass::axleConfiguration_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("axles");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("h2t2 with 4") << "h2t2" << "4" << true;
-    QTest::newRow("h2t2 with 3") << "h2t2" << "3" << false;
-    QTest::newRow("placeholder") << "H2T2D1S2" << "7" << true;
-    QTest::newRow("A10T10") << "A10T10" << "20" << true;
-    QTest::newRow("letter without count") << "A2T" << "2" << false;
-    QTest::newRow("letter outside the list") << "X2" << "2" << false;
-    QTest::newRow("count first") << "2A" << "2" << false;
-    QTest::newRow("blank inside") << "H2 T2" << "4" << false;
-    QTest::newRow("towed unit first") << "T2" << "2" << false;
-    QTest::newRow("leading zero counts") << "C02" << "2" << true;
-    QTest::newRow("empty") << "" << "0" << false;
-    QTest::newRow("count beyond 32 bits") << "H4294967298" << "2" << false;
+    QTest::newRow("h2t2 with 4") << "h2t2"
+                                 << "4" << true;
+    QTest::newRow("h2t2 with 3") << "h2t2"
+                                 << "3" << false;
+    QTest::newRow("placeholder") << "H2T2D1S2"
+                                 << "7" << true;
+    QTest::newRow("A10T10") << "A10T10"
+                            << "20" << true;
+    QTest::newRow("letter without count") << "A2T"
+                                          << "2" << false;
+    QTest::newRow("letter outside the list") << "X2"
+                                             << "2" << false;
+    QTest::newRow("count first") << "2A"
+                                 << "2" << false;
+    QTest::newRow("blank inside") << "H2 T2"
+                                  << "4" << false;
+    QTest::newRow("towed unit first") << "T2"
+                                      << "2" << false;
+    QTest::newRow("leading zero counts") << "C02"
+                                         << "2" << true;
+    QTest::newRow("empty") << ""
+                           << "0" << false;
+    QTest::newRow("count beyond 32 bits") << "H4294967298"
+                                          << "2" << false;
 }
 
 void TestSubclass::axleConfiguration()
@@ -145,11 +157,16 @@ void TestSubclass::reclassifyTarget_data()
     QTest::addColumn<QString>("own");
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("no target") << "3" << "" << true;
-    QTest::newRow("missing target") << "3" << "0" << false;
-    QTest::newRow("same count") << "3" << "3" << true;
-    QTest::newRow("same number, other text") << "3" << "03" << false;
-    QTest::newRow("other count") << "3" << "4" << false;
+    QTest::newRow("no target") << "3"
+                               << "" << true;
+    QTest::newRow("missing target") << "3"
+                                    << "0" << false;
+    QTest::newRow("same count") << "3"
+                                << "3" << true;
+    QTest::newRow("same number, other text") << "3"
+                                             << "03" << false;
+    QTest::newRow("other count") << "3"
+                                 << "4" << false;
 }
 
 void TestSubclass::reclassifyTarget()
@@ -175,9 +192,8 @@ void TestSubclass::canDraw_data()
     QTest::newRow("spare entry not looked at")
         << "2" << QStringList{"1", "0"} << QStringList{"2", ""} << true;
     QTest::newRow("one axle") << "1" << QStringList{} << QStringList{} << false;
-    QTest::newRow("21 axles")
-        << "21" << QStringList(QVector<QString>(20, "1").toList())
-        << QStringList(QVector<QString>(20, "2").toList()) << false;
+    QTest::newRow("21 axles") << "21" << QStringList(QVector<QString>(20, "1").toList())
+                              << QStringList(QVector<QString>(20, "2").toList()) << false;
     QTest::newRow("absurd count") << "2000000000" << QStringList{"1"} << QStringList{"2"} << false;
 }
 
@@ -278,30 +294,34 @@ void TestSubclass::distances_data()
     QTest::addColumn<bool>("minValid");
     QTest::addColumn<bool>("maxValid");
     const QStringList m{"1.2"};
-    QTest::newRow("equal gap") << m << QStringList{"1.2"} << "0.5" << "15" << true << true;
-    QTest::newRow("min above max")
-        << QStringList{"1.3"} << QStringList{"1.2"} << "0.5" << "15" << false << false;
-    QTest::newRow("max at header max") << m << QStringList{"15"} << "0.5" << "15" << true << true;
-    QTest::newRow("max above header max")
-        << m << QStringList{"15.1"} << "0.5" << "15" << true << false;
-    QTest::newRow("equal in single precision")
-        << m << QStringList{"15.0000001"} << "0.5" << "15" << true << true;
-    QTest::newRow("min below header min")
-        << QStringList{"0.4"} << QStringList{"3"} << "0.5" << "15" << false << true;
-    QTest::newRow("min at header min")
-        << QStringList{"0.5"} << QStringList{"3"} << "0.5" << "15" << true << true;
-    QTest::newRow("min above header max")
-        << QStringList{"16"} << QStringList{"17"} << "0.5" << "15" << false << false;
-    QTest::newRow("max below header min")
-        << QStringList{"0.2"} << QStringList{"0.3"} << "0.5" << "15" << false << false;
-    QTest::newRow("empty gap, empty header min")
-        << QStringList{""} << QStringList{""} << "" << "15" << true << true;
-    QTest::newRow("empty gap, header min set")
-        << QStringList{""} << QStringList{""} << "0.5" << "15" << false << false;
-    QTest::newRow("empty header max") << m << QStringList{"2"} << "0.5" << "" << false << false;
-    QTest::newRow("not a number") << m << QStringList{"nan"} << "0.5" << "15" << false << false;
-    QTest::newRow("lists of different length")
-        << QStringList{"1", "1"} << QStringList{"2"} << "0.5" << "15" << true << false;
+    QTest::newRow("equal gap") << m << QStringList{"1.2"} << "0.5"
+                               << "15" << true << true;
+    QTest::newRow("min above max") << QStringList{"1.3"} << QStringList{"1.2"} << "0.5"
+                                   << "15" << false << false;
+    QTest::newRow("max at header max") << m << QStringList{"15"} << "0.5"
+                                       << "15" << true << true;
+    QTest::newRow("max above header max") << m << QStringList{"15.1"} << "0.5"
+                                          << "15" << true << false;
+    QTest::newRow("equal in single precision") << m << QStringList{"15.0000001"} << "0.5"
+                                               << "15" << true << true;
+    QTest::newRow("min below header min") << QStringList{"0.4"} << QStringList{"3"} << "0.5"
+                                          << "15" << false << true;
+    QTest::newRow("min at header min") << QStringList{"0.5"} << QStringList{"3"} << "0.5"
+                                       << "15" << true << true;
+    QTest::newRow("min above header max") << QStringList{"16"} << QStringList{"17"} << "0.5"
+                                          << "15" << false << false;
+    QTest::newRow("max below header min") << QStringList{"0.2"} << QStringList{"0.3"} << "0.5"
+                                          << "15" << false << false;
+    QTest::newRow("empty gap, empty header min") << QStringList{""} << QStringList{""} << ""
+                                                 << "15" << true << true;
+    QTest::newRow("empty gap, header min set") << QStringList{""} << QStringList{""} << "0.5"
+                                               << "15" << false << false;
+    QTest::newRow("empty header max") << m << QStringList{"2"} << "0.5"
+                                      << "" << false << false;
+    QTest::newRow("not a number") << m << QStringList{"nan"} << "0.5"
+                                  << "15" << false << false;
+    QTest::newRow("lists of different length") << QStringList{"1", "1"} << QStringList{"2"} << "0.5"
+                                               << "15" << true << false;
 }
 
 void TestSubclass::distances()
@@ -331,19 +351,19 @@ void TestSubclass::parseMaxAxleWeights_data()
     QTest::addColumn<QStringList>("weights");
     QTest::addColumn<QStringList>("limits");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("two axles") << "1,50;2,60.5" << QStringList{"50", "60.5"} << QStringList{}
-                               << "";
-    QTest::newRow("with a limit")
-        << "1,61.8;2,98.1;3,98.1;2+3,176.6" << QStringList{"61.8", "98.1", "98.1"}
-        << QStringList{"2+3,176.6"} << "";
+    QTest::newRow("two axles") << "1,50;2,60.5" << QStringList{"50", "60.5"} << QStringList{} << "";
+    QTest::newRow("with a limit") << "1,61.8;2,98.1;3,98.1;2+3,176.6"
+                                  << QStringList{"61.8", "98.1", "98.1"} << QStringList{"2+3,176.6"}
+                                  << "";
     QTest::newRow("limits first") << "1+2,190.;1,80;2,120" << QStringList{"80", "120"}
                                   << QStringList{"1+2,190."} << "";
-    QTest::newRow("commas only") << "1,50,2,60" << QStringList{"50"} << QStringList{}
-                                 << "Expected two values for axle weight, got  (\"\", \"2\", \"60\")";
+    QTest::newRow("commas only")
+        << "1,50,2,60" << QStringList{"50"} << QStringList{}
+        << "Expected two values for axle weight, got  (\"\", \"2\", \"60\")";
     QTest::newRow("stop also drops limits")
         << "1,50,2,60;1+2,100" << QStringList{"50"} << QStringList{} << "Expected two values";
-    QTest::newRow("axle numbers are not used") << "2,60;1,50" << QStringList{"60", "50"}
-                                               << QStringList{} << "";
+    QTest::newRow("axle numbers are not used")
+        << "2,60;1,50" << QStringList{"60", "50"} << QStringList{} << "";
     QTest::newRow("limit over axles 10 and 11")
         << "9,100;10,100;11,100;10+11,200" << QStringList{"100", "100", "100"}
         << QStringList{"10+11,200"} << "";
@@ -363,8 +383,7 @@ void TestSubclass::parseMaxAxleWeights()
     Subclass s;
     s.set_number(21);
     if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QRegularExpression::escape(warning)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
     s.parse_max_axle_weights(text);
     QCOMPARE(s.get_max_axle_weights(), weights);
     QStringList got;
@@ -378,28 +397,50 @@ void TestSubclass::constraintGrammar_data()
     QTest::addColumn<QString>("kind"); // a list kind, or adsl_0 / awsl_0 for the totals
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("limit") << "default" << "1+2,150" << true;
-    QTest::newRow("limit with point") << "default" << "1+2,150." << true;
-    QTest::newRow("limit decimals") << "default" << "2+3,176.6" << true;
-    QTest::newRow("limit one axle") << "default" << "1,150" << false;
-    QTest::newRow("limit no integer part") << "default" << "1+2,.5" << false;
-    QTest::newRow("adsl single axle") << "adsl" << "3:1,2" << true;
-    QTest::newRow("adsl two axles") << "adsl" << "1+2:2.5,4.8" << true;
-    QTest::newRow("adsl axles 9 and 10") << "adsl" << "9+10:1.2,1.9" << true;
-    QTest::newRow("adsl without max") << "adsl" << "1+2:1.5" << false;
-    QTest::newRow("adsl trailing comma") << "adsl" << "1+2:1.5,3.0," << false;
-    QTest::newRow("adsl trailing point") << "adsl" << "1+2:1.,3" << false;
-    QTest::newRow("awsl") << "awsl" << "1+2:10,3;20,5" << true;
-    QTest::newRow("awsl decimals") << "awsl" << "2+3:98.1,12;176.6,14" << true;
-    QTest::newRow("awsl class not integer") << "awsl" << "1+2:10,3.5;20,5" << false;
-    QTest::newRow("awsl without axles") << "awsl" << "10,3;20,5" << false;
-    QTest::newRow("adsl_0") << "adsl_0" << "2.5,18.75" << true;
-    QTest::newRow("adsl_0 empty") << "adsl_0" << "" << true;
-    QTest::newRow("adsl_0 alone") << "adsl_0" << "2.5" << false;
-    QTest::newRow("adsl_0 with axles") << "adsl_0" << "1+2:2.5,3" << false;
-    QTest::newRow("awsl_0") << "awsl_0" << "98.1,12;441.5,14" << true;
-    QTest::newRow("awsl_0 empty") << "awsl_0" << "" << true;
-    QTest::newRow("awsl_0 half") << "awsl_0" << "10,3" << false;
+    QTest::newRow("limit") << "default"
+                           << "1+2,150" << true;
+    QTest::newRow("limit with point") << "default"
+                                      << "1+2,150." << true;
+    QTest::newRow("limit decimals") << "default"
+                                    << "2+3,176.6" << true;
+    QTest::newRow("limit one axle") << "default"
+                                    << "1,150" << false;
+    QTest::newRow("limit no integer part") << "default"
+                                           << "1+2,.5" << false;
+    QTest::newRow("adsl single axle") << "adsl"
+                                      << "3:1,2" << true;
+    QTest::newRow("adsl two axles") << "adsl"
+                                    << "1+2:2.5,4.8" << true;
+    QTest::newRow("adsl axles 9 and 10") << "adsl"
+                                         << "9+10:1.2,1.9" << true;
+    QTest::newRow("adsl without max") << "adsl"
+                                      << "1+2:1.5" << false;
+    QTest::newRow("adsl trailing comma") << "adsl"
+                                         << "1+2:1.5,3.0," << false;
+    QTest::newRow("adsl trailing point") << "adsl"
+                                         << "1+2:1.,3" << false;
+    QTest::newRow("awsl") << "awsl"
+                          << "1+2:10,3;20,5" << true;
+    QTest::newRow("awsl decimals") << "awsl"
+                                   << "2+3:98.1,12;176.6,14" << true;
+    QTest::newRow("awsl class not integer") << "awsl"
+                                            << "1+2:10,3.5;20,5" << false;
+    QTest::newRow("awsl without axles") << "awsl"
+                                        << "10,3;20,5" << false;
+    QTest::newRow("adsl_0") << "adsl_0"
+                            << "2.5,18.75" << true;
+    QTest::newRow("adsl_0 empty") << "adsl_0"
+                                  << "" << true;
+    QTest::newRow("adsl_0 alone") << "adsl_0"
+                                  << "2.5" << false;
+    QTest::newRow("adsl_0 with axles") << "adsl_0"
+                                       << "1+2:2.5,3" << false;
+    QTest::newRow("awsl_0") << "awsl_0"
+                            << "98.1,12;441.5,14" << true;
+    QTest::newRow("awsl_0 empty") << "awsl_0"
+                                  << "" << true;
+    QTest::newRow("awsl_0 half") << "awsl_0"
+                                 << "10,3" << false;
 }
 
 void TestSubclass::constraintGrammar()
@@ -458,23 +499,40 @@ void TestSubclass::subclassValid_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("as built") << "" << "" << true;
-    QTest::newRow("gap below header min") << "min0" << "0.3" << false;
-    QTest::newRow("gap above header max") << "max1" << "12.5" << false;
-    QTest::newRow("empty weight") << "weight2" << "" << false;
-    QTest::newRow("tyre 5") << "tyre0" << "5" << false;
-    QTest::newRow("bad limit") << "default" << "1,150" << false;
-    QTest::newRow("bad adsl") << "adsl" << "1+2:1.5" << false;
-    QTest::newRow("good awsl") << "awsl" << "1+2:10,3;20,5" << true;
-    QTest::newRow("no category") << "category" << "" << false;
-    QTest::newRow("category 0") << "category" << "0" << true;
-    QTest::newRow("no GVW") << "gvw" << "" << false;
-    QTest::newRow("configuration mismatch") << "configuration" << "H2" << false;
-    QTest::newRow("bad adsl_0") << "adsl_0" << "2.5" << false;
-    QTest::newRow("bad awsl_0") << "awsl_0" << "10,3" << false;
-    QTest::newRow("reclassification takes no part") << "reclassify" << "999" << true;
-    QTest::newRow("one axle") << "axles" << "1" << false;
-    QTest::newRow("absurd count") << "axles" << "2000000000" << false;
+    QTest::newRow("as built") << ""
+                              << "" << true;
+    QTest::newRow("gap below header min") << "min0"
+                                          << "0.3" << false;
+    QTest::newRow("gap above header max") << "max1"
+                                          << "12.5" << false;
+    QTest::newRow("empty weight") << "weight2"
+                                  << "" << false;
+    QTest::newRow("tyre 5") << "tyre0"
+                            << "5" << false;
+    QTest::newRow("bad limit") << "default"
+                               << "1,150" << false;
+    QTest::newRow("bad adsl") << "adsl"
+                              << "1+2:1.5" << false;
+    QTest::newRow("good awsl") << "awsl"
+                               << "1+2:10,3;20,5" << true;
+    QTest::newRow("no category") << "category"
+                                 << "" << false;
+    QTest::newRow("category 0") << "category"
+                                << "0" << true;
+    QTest::newRow("no GVW") << "gvw"
+                            << "" << false;
+    QTest::newRow("configuration mismatch") << "configuration"
+                                            << "H2" << false;
+    QTest::newRow("bad adsl_0") << "adsl_0"
+                                << "2.5" << false;
+    QTest::newRow("bad awsl_0") << "awsl_0"
+                                << "10,3" << false;
+    QTest::newRow("reclassification takes no part") << "reclassify"
+                                                    << "999" << true;
+    QTest::newRow("one axle") << "axles"
+                              << "1" << false;
+    QTest::newRow("absurd count") << "axles"
+                                  << "2000000000" << false;
 }
 
 void TestSubclass::subclassValid()
