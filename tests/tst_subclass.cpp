@@ -34,12 +34,9 @@ private slots:
     void padding();
     void axleConfiguration_data();
     void axleConfiguration();
-    void reclassifyTarget_data();
-    void reclassifyTarget();
     void canDraw_data();
     void canDraw();
     void entriesOutsideTheLists();
-    void sums();
     void weightAndTyre_data();
     void weightAndTyre();
     void distances_data();
@@ -152,34 +149,6 @@ void TestSubclass::axleConfiguration()
     QCOMPARE(s.is_axle_configuration_valid(), valid);
 }
 
-void TestSubclass::reclassifyTarget_data()
-{
-    QTest::addColumn<QString>("own");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("no target") << "3"
-                               << "" << true;
-    QTest::newRow("missing target") << "3"
-                                    << "0" << false;
-    QTest::newRow("same count") << "3"
-                                << "3" << true;
-    QTest::newRow("same number, other text") << "3"
-                                             << "03" << false;
-    QTest::newRow("other count") << "3"
-                                 << "4" << false;
-}
-
-void TestSubclass::reclassifyTarget()
-{
-    QFETCH(QString, own);
-    QFETCH(QString, target);
-    QFETCH(bool, valid);
-    Subclass s;
-    s.set_number_of_axles(own);
-    QCOMPARE(s.is_reclassify_up_valid(target), valid);
-    QCOMPARE(s.is_reclassify_down_valid(target), valid);
-}
-
 void TestSubclass::canDraw_data()
 {
     QTest::addColumn<QString>("axles");
@@ -238,20 +207,6 @@ void TestSubclass::entriesOutsideTheLists()
     s.remove_last_tyre_type();
     s.remove_last_tyre_type();
     QCOMPARE(s.tyre_type_count(), 0);
-}
-
-void TestSubclass::sums()
-{
-    Subclass s;
-    QCOMPARE(s.sum_max_axle_weights(), 0.0f);
-    s.set_max_axle_weights({"1.005", "2.004", "", "x"});
-    // Each entry counts as shown with two decimals.
-    const float expected = QString::number(1.005f, 'f', 2).toFloat() + 2.0f;
-    QCOMPARE(s.sum_max_axle_weights(), expected);
-    s.set_min_distances({"1.5", "2.25", "0.8"}); // the spare entry counts too
-    QCOMPARE(s.sum_min_distances(), 4.55f);
-    s.set_max_distances({"6"});
-    QCOMPARE(s.sum_max_distances(), 6.0f);
 }
 
 void TestSubclass::weightAndTyre_data()
