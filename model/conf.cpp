@@ -39,19 +39,28 @@ QString Conf::header_value(const char* key) const
     return classes.value(QLatin1String(key));
 }
 
-QString Conf::get_classification_version() const { return header_value("classification_version"); }
+QString Conf::get_classification_version() const
+{
+    return header_value("classification_version");
+}
 void Conf::set_classification_version(const QString& value)
 {
     classes.insert(QStringLiteral("classification_version"), value);
 }
 
-QString Conf::get_country_code() const { return header_value("country_code"); }
+QString Conf::get_country_code() const
+{
+    return header_value("country_code");
+}
 void Conf::set_country_code(const QString& value)
 {
     classes.insert(QStringLiteral("country_code"), value.toUpper());
 }
 
-QString Conf::get_group_max_distance__m() const { return header_value("group_max_distance__m"); }
+QString Conf::get_group_max_distance__m() const
+{
+    return header_value("group_max_distance__m");
+}
 void Conf::set_group_max_distance__m(const QString& value)
 {
     classes.insert(QStringLiteral("group_max_distance__m"), value);
@@ -66,19 +75,28 @@ void Conf::set_min_2axle_truck_spacing__m(const QString& value)
     classes.insert(QStringLiteral("min_2axle_truck_spacing__m"), value);
 }
 
-QString Conf::get_min_avg_axle_weight__kN() const { return header_value("min_avg_axle_weight__kN"); }
+QString Conf::get_min_avg_axle_weight__kN() const
+{
+    return header_value("min_avg_axle_weight__kN");
+}
 void Conf::set_min_avg_axle_weight__kN(const QString& value)
 {
     classes.insert(QStringLiteral("min_avg_axle_weight__kN"), value);
 }
 
-QString Conf::get_max_axle_distance__m() const { return header_value("max_axle_distance__m"); }
+QString Conf::get_max_axle_distance__m() const
+{
+    return header_value("max_axle_distance__m");
+}
 void Conf::set_max_axle_distance__m(const QString& value)
 {
     classes.insert(QStringLiteral("max_axle_distance__m"), value);
 }
 
-QString Conf::get_min_axle_distance__m() const { return header_value("min_axle_distance__m"); }
+QString Conf::get_min_axle_distance__m() const
+{
+    return header_value("min_axle_distance__m");
+}
 void Conf::set_min_axle_distance__m(const QString& value)
 {
     classes.insert(QStringLiteral("min_axle_distance__m"), value);
@@ -102,7 +120,10 @@ void Conf::set_uncategorised_vehicle_category(const QString& value)
     classes.insert(QStringLiteral("uncategorised_vehicle_category"), value);
 }
 
-QString Conf::get_g_acceleration_constant() const { return header_value("g_acceleration_constant"); }
+QString Conf::get_g_acceleration_constant() const
+{
+    return header_value("g_acceleration_constant");
+}
 void Conf::set_g_acceleration_constant(const QString& value)
 {
     classes.insert(QStringLiteral("g_acceleration_constant"), value);

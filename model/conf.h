@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTextCodec;
+
 // The [classes] section: header key text to value text, in key order.
 using ClassesHeader = QMap<QString, QString>;
 
@@ -15,8 +17,18 @@ using ClassesHeader = QMap<QString, QString>;
 class Conf
 {
 public:
-    enum class MaxAxleDistance { valid, invalid, lower_than_subclasses };
-    enum class SaveOutcome { save_ok, subclass_incomplete, header_invalid };
+    enum class MaxAxleDistance
+    {
+        valid,
+        invalid,
+        lower_than_subclasses
+    };
+    enum class SaveOutcome
+    {
+        save_ok,
+        subclass_incomplete,
+        header_invalid
+    };
     struct SaveCheck
     {
         SaveOutcome outcome = SaveOutcome::save_ok;
@@ -24,8 +36,17 @@ public:
     };
 
     Conf();
-    // Reads a configuration file. Never fails: what cannot be read is simply not there.
+    // Reads a configuration file. Never fails: what cannot be read is simply not there, and
+    // where the reading stopped early is kept (stopped_at_line).
     explicit Conf(const QString& path);
+
+    // The encoding of configuration files, for the header, the subclass sections and writing.
+    static QTextCodec* file_codec();
+
+    // The 1-based line at which reading the file stopped, and its text; 0 and the empty text
+    // when the whole file was read.
+    int stopped_at_line() const { return stopped_line; }
+    const QString& stopped_line_text() const { return stopped_text; }
 
     // Subclasses.
     QList<quint32> get_subclass_numbers() const { return subclasses.keys(); }
@@ -73,9 +94,30 @@ public:
 
     const QStringList& get_country_codes() const;
 
+    // Writing and the checks before saving.
+    QString to_text() const;
+    bool write_to_file(const QString& path) const;
+    // Empty when no two subclasses are duplicates, otherwise "A = B" for the first pair.
+    QString find_duplicate_subclasses() const;
+    // The plain comparison of every pair, kept as the reference for faster searches.
+    QString find_duplicate_subclasses_pairwise() const;
+    static bool subclasses_equal(const Subclass& x, const Subclass& y);
+    static bool is_complete_for_saving(const Subclass& subclass);
+    SaveCheck validate_for_saving() const;
+    // The subclasses that is_subclass_valid rejects against this header, ascending.
+    QList<quint32> invalid_subclass_numbers() const;
+    // Empty when to_text() reads back to the same text; otherwise which section and line
+    // would not survive a save and a new open.
+    QString round_trip_problem() const;
+
 private:
     QString header_value(const char* key) const;
+    void read_header(const QString& path);
+    void read_subclasses(const QString& path);
+    void finish_section(Subclass::Section& pending);
 
     QMap<quint32, Subclass> subclasses;
     ClassesHeader classes;
+    int stopped_line = 0;
+    QString stopped_text;
 };

@@ -12,6 +12,10 @@ class Subclass
 public:
     using Section = QMap<QString, QString>;
 
+    // The largest axle count a subclass may have. Lists are never padded, and per-axle loops
+    // never run, past what this many axles use, whatever number_of_axles says.
+    static constexpr int max_axles = 20;
+
     Subclass() = default;
 
     // Builds a record from the key/value lines of one section, as the file reader and the
@@ -64,7 +68,8 @@ public:
     bool can_draw() const;
 
     // Per-axle lists: weight and tyre entry i belong to axle i + 1, distance entry i to the
-    // gap between axles i + 1 and i + 2.
+    // gap between axles i + 1 and i + 2. A getter asked for an entry the list does not hold
+    // logs a warning and returns the empty text; a setter given such an index appends.
     QString get_max_axle_weight_at_index(int index) const;
     QString get_min_distance_at_index(int index) const;
     QString get_max_distance_at_index(int index) const;
@@ -86,8 +91,10 @@ public:
     float sum_max_distances() const;
     bool is_max_axle_weight_valid(int index) const;
     bool is_tyre_type_valid(int index) const;
-    bool is_min_distance_valid(int index, const QString& header_min, const QString& header_max) const;
-    bool is_max_distance_valid(int index, const QString& header_min, const QString& header_max) const;
+    bool is_min_distance_valid(int index, const QString& header_min,
+                               const QString& header_max) const;
+    bool is_max_distance_valid(int index, const QString& header_min,
+                               const QString& header_max) const;
 
     // Takes apart the text of max_axle_weight__kN into axle weights and combined weight limits.
     void parse_max_axle_weights(const QString& text);
@@ -101,7 +108,8 @@ public:
     void set_max_distances(const QStringList& list) { max_distances = list; }
     void set_tyre_types(const QStringList& list) { tyre_types = list; }
 
-    // Combined constraints; kind is "default", "adsl" or "awsl".
+    // Combined constraints; kind is "default", "adsl" or "awsl". Index -1 (or any index the
+    // list does not hold) given to set_constraint appends.
     QString get_constraint(int index, const QString& kind) const;
     int get_constraint_count(const QString& kind) const;
     void set_constraint(const QString& value, int index, const QString& kind);
@@ -119,6 +127,8 @@ public:
 private:
     QString scalar(const char* key) const;
     void set_scalar(const char* key, const QString& value);
+    QStringList* constraint_list(const QString& kind);
+    const QStringList* constraint_list(const QString& kind) const;
 
     quint32 number = 0;
     Section scalars;

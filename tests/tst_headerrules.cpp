@@ -160,14 +160,22 @@ void TestHeaderRules::axleDistanceLimits_data()
     QTest::addColumn<bool>("minValid");
     QTest::addColumn<Conf::MaxAxleDistance>("maxState");
     using S = Conf::MaxAxleDistance;
-    QTest::newRow("both empty") << "" << "" << true << S::invalid;
-    QTest::newRow("equal") << "2.5" << "2.5" << true << S::valid;
-    QTest::newRow("max below min") << "2.5" << "2.4" << false << S::invalid;
-    QTest::newRow("max above min") << "0.8" << "15" << true << S::valid;
-    QTest::newRow("min empty") << "" << "15" << true << S::valid;
-    QTest::newRow("max empty") << "0.8" << "" << false << S::invalid;
-    QTest::newRow("max not a number") << "0.8" << "far" << false << S::invalid;
-    QTest::newRow("min not a number") << "near" << "15" << false << S::invalid;
+    QTest::newRow("both empty") << ""
+                                << "" << true << S::invalid;
+    QTest::newRow("equal") << "2.5"
+                           << "2.5" << true << S::valid;
+    QTest::newRow("max below min") << "2.5"
+                                   << "2.4" << false << S::invalid;
+    QTest::newRow("max above min") << "0.8"
+                                   << "15" << true << S::valid;
+    QTest::newRow("min empty") << ""
+                               << "15" << true << S::valid;
+    QTest::newRow("max empty") << "0.8"
+                               << "" << false << S::invalid;
+    QTest::newRow("max not a number") << "0.8"
+                                      << "far" << false << S::invalid;
+    QTest::newRow("min not a number") << "near"
+                                      << "15" << false << S::invalid;
 }
 
 void TestHeaderRules::axleDistanceLimits()
@@ -209,10 +217,18 @@ void TestHeaderRules::validForSaving_data()
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("unclassified");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("all good") << "SI" << "2.5" << "140" << true;
-    QTest::newRow("no country") << "" << "2.5" << "140" << false;
-    QTest::newRow("no group distance") << "SI" << "" << "140" << false;
-    QTest::newRow("unclassified is a subclass") << "SI" << "2.5" << "7" << false;
+    QTest::newRow("all good") << "SI"
+                              << "2.5"
+                              << "140" << true;
+    QTest::newRow("no country") << ""
+                                << "2.5"
+                                << "140" << false;
+    QTest::newRow("no group distance") << "SI"
+                                       << ""
+                                       << "140" << false;
+    QTest::newRow("unclassified is a subclass") << "SI"
+                                                << "2.5"
+                                                << "7" << false;
 }
 
 void TestHeaderRules::validForSaving()

@@ -1,0 +1,178 @@
+// The four per-axle lists: entries, their sums and the rules that judge them.
+#include "model/subclass.h"
+
+#include <QDebug>
+
+namespace {
+
+QString entry_at(const QStringList& list, int index, const char* operation)
+{
+    if (index < 0 || index >= list.size()) {
+        qWarning() << operation << "Trying to get a nonexistent index " << index
+                   << " in array of size " << list.size();
+        return QString();
+    }
+    return list.at(index);
+}
+
+void set_or_append(QStringList& list, const QString& value, int index)
+{
+    if (index >= 0 && index < list.size())
+        list[index] = value;
+    else
+        list.append(value);
+}
+
+void remove_last(QStringList& list)
+{
+    if (!list.isEmpty())
+        list.removeLast();
+}
+
+// Each entry counts as it would show with two decimals.
+float sum_of(const QStringList& list)
+{
+    float sum = 0.0f;
+    for (const QString& entry : list)
+        sum += QString::number(entry.toFloat(), 'f', 2).toFloat();
+    return sum;
+}
+
+bool held(const QStringList& list, int index)
+{
+    return index >= 0 && index < list.size();
+}
+
+} // namespace
+
+QString Subclass::get_max_axle_weight_at_index(int index) const
+{
+    return entry_at(max_axle_weights, index, "get_max_axle_weight_at_index:");
+}
+
+QString Subclass::get_min_distance_at_index(int index) const
+{
+    return entry_at(min_distances, index, "get_min_distance_at_index:");
+}
+
+QString Subclass::get_max_distance_at_index(int index) const
+{
+    return entry_at(max_distances, index, "get_max_distance_at_index:");
+}
+
+QString Subclass::get_tyre_type_at_index(int index) const
+{
+    if (index < 0 || index >= tyre_types.size()) {
+        qWarning() << "get_tyre_type_at_index: Trying to get a nonexistend index " << index
+                   << " in array of size " << tyre_types.size();
+        return QString();
+    }
+    return tyre_types.at(index);
+}
+
+void Subclass::set_max_axle_weight_at_index(const QString& value, int index)
+{
+    set_or_append(max_axle_weights, value, index);
+}
+
+void Subclass::set_min_distance_at_index(const QString& value, int index)
+{
+    set_or_append(min_distances, value, index);
+}
+
+void Subclass::set_max_distance_at_index(const QString& value, int index)
+{
+    set_or_append(max_distances, value, index);
+}
+
+void Subclass::set_tyre_type_at_index(const QString& value, int index)
+{
+    set_or_append(tyre_types, value, index);
+}
+
+void Subclass::remove_last_max_axle_weight()
+{
+    remove_last(max_axle_weights);
+}
+void Subclass::remove_last_min_distance()
+{
+    remove_last(min_distances);
+}
+void Subclass::remove_last_max_distance()
+{
+    remove_last(max_distances);
+}
+void Subclass::remove_last_tyre_type()
+{
+    remove_last(tyre_types);
+}
+
+float Subclass::sum_max_axle_weights() const
+{
+    return sum_of(max_axle_weights);
+}
+float Subclass::sum_min_distances() const
+{
+    return sum_of(min_distances);
+}
+float Subclass::sum_max_distances() const
+{
+    return sum_of(max_distances);
+}
+
+bool Subclass::is_max_axle_weight_valid(int index) const
+{
+    if (!held(max_axle_weights, index)) {
+        qWarning() << "is_max_axle_weight_valid: Checking if a nonexistent index " << index
+                   << " exists in array of size " << max_axle_weights.size();
+        return false;
+    }
+    return max_axle_weights.at(index).toFloat() > 0.0f;
+}
+
+bool Subclass::is_tyre_type_valid(int index) const
+{
+    if (!held(tyre_types, index)) {
+        qWarning() << "is_tyre_type_valid: Checking if a nonexistent index " << index
+                   << " exists in array of size " << tyre_types.size();
+        return false;
+    }
+    const int type = tyre_types.at(index).toInt();
+    return type >= 1 && type <= 4;
+}
+
+bool Subclass::is_min_distance_valid(int index, const QString& header_min,
+                                     const QString& header_max) const
+{
+    if (!held(min_distances, index)) {
+        qWarning() << "is_min_distance_valid: Checking if a nonexistent index " << index
+                   << " exists in array of size " << min_distances.size();
+        return false;
+    }
+    if (!held(max_distances, index))
+        return false;
+    const float min = min_distances.at(index).toFloat();
+    const float max = max_distances.at(index).toFloat();
+    if (!(max >= min))
+        return false;
+    if (!(min >= header_min.toFloat()))
+        return false;
+    return min <= header_max.toFloat();
+}
+
+bool Subclass::is_max_distance_valid(int index, const QString& header_min,
+                                     const QString& header_max) const
+{
+    if (!held(max_distances, index) || min_distances.size() != max_distances.size()) {
+        qWarning() << "is_max_distance_valid: Checking if a nonexistent index " << index
+                   << " exists in array of size " << max_distances.size();
+        return false;
+    }
+    const float min = min_distances.at(index).toFloat();
+    const float max = max_distances.at(index).toFloat();
+    if (!(max >= min))
+        return false;
+    if (!(max >= header_min.toFloat()))
+        return false;
+    return max <= header_max.toFloat();
+}

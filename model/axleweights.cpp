@@ -1,0 +1,30 @@
+// Taking apart the text of max_axle_weight__kN.
+#include "model/subclass.h"
+
+#include <QDebug>
+#include <QRegExp>
+
+void Subclass::parse_max_axle_weights(const QString& text)
+{
+    if (text.isEmpty())
+        qWarning() << "Received empty weights string for class " << number;
+
+    // An axle weight item is an axle number, a comma and a weight. Its axle number must not
+    // follow a "+" (it would belong to a combined limit) nor another digit (so the "11,200"
+    // inside the combined limit 10+11,200 is no axle weight).
+    QRegExp item(QStringLiteral("(?:[^+\\d]|^)(\\d+,\\d+\\.?\\d*)"));
+    for (int pos = item.indexIn(text); pos >= 0;
+         pos = item.indexIn(text, pos + item.matchedLength())) {
+        const QStringList parts = item.cap(0).split(QLatin1Char(','));
+        if (parts.size() != 2) {
+            qWarning() << "Expected two values for axle weight, got " << parts;
+            return;
+        }
+        max_axle_weights.append(parts.at(1));
+    }
+
+    QRegExp limit(QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*"));
+    for (int pos = limit.indexIn(text); pos >= 0;
+         pos = limit.indexIn(text, pos + limit.matchedLength()))
+        combined_weight_limits.append(limit.cap(0));
+}

@@ -1,0 +1,99 @@
+// The checks that run before a configuration is saved: duplicates, completeness, the header.
+#include "model/conf.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// Lists match when the shorter one is a prefix of the longer; an empty list matches any.
+bool lists_match(const QStringList& a, const QStringList& b)
+{
+    const int shorter = std::min(a.size(), b.size());
+    for (int i = 0; i < shorter; ++i) {
+        if (a.at(i) != b.at(i))
+            return false;
+    }
+    return true;
+}
+
+bool positive_entry(const QStringList& list, qint64 index)
+{
+    return index < list.size() && list.at(int(index)).toFloat() > 0.0f;
+}
+
+} // namespace
+
+bool Conf::subclasses_equal(const Subclass& x, const Subclass& y)
+{
+    if (!lists_match(x.get_max_axle_weights(), y.get_max_axle_weights()) ||
+        !lists_match(x.get_max_distances(), y.get_max_distances()) ||
+        !lists_match(x.get_min_distances(), y.get_min_distances()) ||
+        !lists_match(x.get_tyre_types(), y.get_tyre_types()))
+        return false;
+    const Subclass::Section& a = x.scalar_values();
+    const Subclass::Section& b = y.scalar_values();
+    if (a.size() != b.size())
+        return false;
+    // Values are compared position by position in key order; the keys themselves are not.
+    for (auto i = a.cbegin(), j = b.cbegin(); i != a.cend(); ++i, ++j) {
+        if (i.value() != j.value())
+            return false;
+    }
+    return true;
+}
+
+QString Conf::find_duplicate_subclasses_pairwise() const
+{
+    for (auto a = subclasses.cbegin(); a != subclasses.cend(); ++a) {
+        for (auto b = std::next(a); b != subclasses.cend(); ++b) {
+            if (subclasses_equal(a.value(), b.value()))
+                return QString::number(a.key()) + QStringLiteral(" = ") + QString::number(b.key());
+        }
+    }
+    return QString();
+}
+
+QString Conf::find_duplicate_subclasses() const
+{
+    return find_duplicate_subclasses_pairwise();
+}
+
+bool Conf::is_complete_for_saving(const Subclass& s)
+{
+    // Each loop stops at the first entry the lists do not hold.
+    const qint64 n = s.get_number_of_axles().toInt();
+    for (qint64 i = 0; i < n - 1; ++i) {
+        if (!positive_entry(s.get_min_distances(), i) || !positive_entry(s.get_max_distances(), i))
+            return false;
+    }
+    for (qint64 i = 0; i < n; ++i) {
+        if (!s.is_tyre_type_valid(int(i)) || !s.is_max_axle_weight_valid(int(i)))
+            return false;
+    }
+    return s.is_category_valid() && s.is_max_GVW_valid() && s.is_number_of_axles_valid() &&
+           s.is_axle_configuration_valid();
+}
+
+Conf::SaveCheck Conf::validate_for_saving() const
+{
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        if (!is_complete_for_saving(it.value()))
+            return {SaveOutcome::subclass_incomplete, it.key()};
+    }
+    if (!is_header_valid_for_saving())
+        return {SaveOutcome::header_invalid, 0};
+    return {SaveOutcome::save_ok, 0};
+}
+
+QList<quint32> Conf::invalid_subclass_numbers() const
+{
+    const QString header_min = get_min_axle_distance__m();
+    const QString header_max = get_max_axle_distance__m();
+    QList<quint32> numbers;
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        if (!it.value().is_subclass_valid(header_min, header_max))
+            numbers.append(it.key());
+    }
+    return numbers;
+}

@@ -1,0 +1,243 @@
+// The scalar values of a subclass and the rules that judge them.
+#include "model/subclass.h"
+
+#include <QDebug>
+#include <QRegExp>
+
+#include <algorithm>
+
+QString Subclass::scalar(const char* key) const
+{
+    return scalars.value(QLatin1String(key));
+}
+
+void Subclass::set_scalar(const char* key, const QString& value)
+{
+    scalars.insert(QLatin1String(key), value);
+}
+
+QString Subclass::get_number_of_axles() const
+{
+    return scalar("number_of_axles");
+}
+
+void Subclass::set_number_of_axles(const QString& value)
+{
+    set_scalar("number_of_axles", value);
+    // The editors may grow the lists one entry past the axles in use; nothing needs more
+    // than the largest valid count, so an absurd count pads no further than that.
+    const int n = std::min(value.toInt(), max_axles);
+    while (n > min_distances.size()) {
+        if (min_distances.size() != max_distances.size())
+            qWarning() << "set_number_of_axles-axles:" << min_distances.size()
+                       << "!=" << max_distances.size();
+        min_distances.append(QString());
+        max_distances.append(QString());
+    }
+    while (n >= max_axle_weights.size()) {
+        if (tyre_types.size() != max_axle_weights.size())
+            qWarning() << "set_number_of_axles-weight/tyre:" << max_axle_weights.size()
+                       << "!=" << tyre_types.size();
+        max_axle_weights.append(QString());
+        tyre_types.append(QString());
+    }
+}
+
+QString Subclass::get_axle_configuration() const
+{
+    return scalar("axle_configuration");
+}
+void Subclass::set_axle_configuration(const QString& value)
+{
+    set_scalar("axle_configuration", value.toUpper());
+}
+
+QString Subclass::get_category() const
+{
+    return scalar("category");
+}
+void Subclass::set_category(const QString& value)
+{
+    set_scalar("category", value);
+}
+
+QString Subclass::get_max_GVW__kN() const
+{
+    return scalar("max_GVW__kN");
+}
+void Subclass::set_max_GVW__kN(const QString& value)
+{
+    set_scalar("max_GVW__kN", value);
+}
+
+QString Subclass::get_upper_GVW_limit__kN() const
+{
+    return scalar("upper_GVW_limit__kN");
+}
+void Subclass::set_upper_GVW_limit__kN(const QString& value)
+{
+    set_scalar("upper_GVW_limit__kN", value);
+}
+
+QString Subclass::get_reclassify_up_to_subclass() const
+{
+    return scalar("reclassify_up_to_subclass");
+}
+void Subclass::set_reclassify_up_to_subclass(const QString& value)
+{
+    set_scalar("reclassify_up_to_subclass", value);
+}
+
+QString Subclass::get_lower_GVW_limit__kN() const
+{
+    return scalar("lower_GVW_limit__kN");
+}
+void Subclass::set_lower_GVW_limit__kN(const QString& value)
+{
+    set_scalar("lower_GVW_limit__kN", value);
+}
+
+QString Subclass::get_reclassify_down_to_subclass() const
+{
+    return scalar("reclassify_down_to_subclass");
+}
+void Subclass::set_reclassify_down_to_subclass(const QString& value)
+{
+    set_scalar("reclassify_down_to_subclass", value);
+}
+
+QString Subclass::get_prepend__m() const
+{
+    return scalar("prepend__m");
+}
+void Subclass::set_prepend__m(const QString& value)
+{
+    set_scalar("prepend__m", value);
+}
+
+QString Subclass::get_append__m() const
+{
+    return scalar("append__m");
+}
+void Subclass::set_append__m(const QString& value)
+{
+    set_scalar("append__m", value);
+}
+
+QString Subclass::get_alias() const
+{
+    return scalar("alias");
+}
+void Subclass::set_alias(const QString& value)
+{
+    set_scalar("alias", value);
+}
+
+QString Subclass::get_override_class() const
+{
+    return scalar("override_class");
+}
+void Subclass::set_override_class(const QString& value)
+{
+    set_scalar("override_class", value);
+}
+
+QString Subclass::get_override_groups() const
+{
+    return scalar("override_groups");
+}
+void Subclass::set_override_groups(const QString& value)
+{
+    set_scalar("override_groups", value);
+}
+
+QString Subclass::get_adsl_0() const
+{
+    return scalar("adsl_0");
+}
+void Subclass::set_adsl_0(const QString& value)
+{
+    set_scalar("adsl_0", value);
+}
+
+QString Subclass::get_awsl_0() const
+{
+    return scalar("awsl_0");
+}
+void Subclass::set_awsl_0(const QString& value)
+{
+    set_scalar("awsl_0", value);
+}
+
+bool Subclass::is_number_of_axles_valid() const
+{
+    const QString n = get_number_of_axles();
+    return n.toInt() > 1 && n.toFloat() <= 20.0f;
+}
+
+bool Subclass::is_axle_configuration_valid() const
+{
+    const QString configuration = get_axle_configuration();
+    if (configuration.isEmpty())
+        return false;
+    QRegExp shape(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
+    if (!shape.exactMatch(configuration))
+        return false;
+    // The counts of the units add up to the axles of the whole vehicle.
+    QRegExp digits(QStringLiteral("\\d+"));
+    qint64 sum = 0;
+    for (int pos = digits.indexIn(configuration); pos >= 0;
+         pos = digits.indexIn(configuration, pos + digits.matchedLength()))
+        sum += digits.cap(0).toUInt();
+    return sum == get_number_of_axles().toInt();
+}
+
+bool Subclass::is_category_valid() const
+{
+    return !get_category().isEmpty();
+}
+
+bool Subclass::is_max_GVW_valid() const
+{
+    return !get_max_GVW__kN().isEmpty();
+}
+
+namespace {
+
+bool reclassify_target_valid(const QString& target_number_of_axles, const QString& own)
+{
+    if (target_number_of_axles.isEmpty())
+        return true;
+    if (target_number_of_axles == QLatin1String("0"))
+        return false;
+    return target_number_of_axles == own;
+}
+
+} // namespace
+
+bool Subclass::is_reclassify_up_valid(const QString& target_number_of_axles) const
+{
+    return reclassify_target_valid(target_number_of_axles, get_number_of_axles());
+}
+
+bool Subclass::is_reclassify_down_valid(const QString& target_number_of_axles) const
+{
+    return reclassify_target_valid(target_number_of_axles, get_number_of_axles());
+}
+
+bool Subclass::can_draw() const
+{
+    // The loop ends at the first gap the lists do not hold, so an absurd count costs nothing.
+    const qint64 n = get_number_of_axles().toInt();
+    for (qint64 i = 0; i < n - 1; ++i) {
+        const bool held = i < min_distances.size() && i < max_distances.size();
+        const QString min = held ? min_distances.at(int(i)) : QString();
+        const QString max = held ? max_distances.at(int(i)) : QString();
+        if (!held || !(min.toFloat() > 0.0f) || !(max.toFloat() > 0.0f)) {
+            qDebug() << "Can't draw because at index" << i << "min dist is" << min
+                     << "and max dist is" << max;
+            return false;
+        }
+    }
+    return is_number_of_axles_valid();
+}

@@ -1,0 +1,27 @@
+// Whether a whole subclass is valid: every per-axle value, constraint and scalar rule.
+#include "model/subclass.h"
+
+bool Subclass::is_subclass_valid(const QString& header_min, const QString& header_max) const
+{
+    // Each loop stops at the first entry the lists do not hold, so it never runs further than
+    // the lists reach, whatever number_of_axles says.
+    const qint64 n = get_number_of_axles().toInt();
+    for (qint64 i = 0; i < n - 1; ++i) {
+        if (!is_min_distance_valid(int(i), header_min, header_max) ||
+            !is_max_distance_valid(int(i), header_min, header_max))
+            return false;
+    }
+    for (qint64 i = 0; i < n; ++i) {
+        if (!is_max_axle_weight_valid(int(i)) || !is_tyre_type_valid(int(i)))
+            return false;
+    }
+    for (const char* kind : {"default", "adsl", "awsl"}) {
+        const QString kind_text = QLatin1String(kind);
+        for (int i = 0; i < get_constraint_count(kind_text); ++i) {
+            if (!is_constraint_valid(i, kind_text))
+                return false;
+        }
+    }
+    return is_category_valid() && is_number_of_axles_valid() && is_max_GVW_valid() &&
+           is_axle_configuration_valid() && is_adsl_0_valid() && is_awsl_0_valid();
+}

@@ -1,0 +1,154 @@
+#include "checkreport.h"
+
+#include "model/conf.h"
+
+#include <QJsonArray>
+
+namespace {
+
+QJsonArray numbers_of(const QList<quint32>& numbers)
+{
+    QJsonArray array;
+    for (quint32 number : numbers)
+        array.append(double(number));
+    return array;
+}
+
+QString numbers_text(const QJsonArray& numbers)
+{
+    QStringList texts;
+    for (const QJsonValue& number : numbers)
+        texts << QString::number(quint32(number.toDouble()));
+    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
+}
+
+QString outcome_name(Conf::SaveOutcome outcome)
+{
+    switch (outcome) {
+    case Conf::SaveOutcome::save_ok:
+        return QStringLiteral("save_ok");
+    case Conf::SaveOutcome::subclass_incomplete:
+        return QStringLiteral("subclass_incomplete");
+    case Conf::SaveOutcome::header_invalid:
+        break;
+    }
+    return QStringLiteral("header_invalid");
+}
+
+QString max_axle_distance_name(Conf::MaxAxleDistance state)
+{
+    switch (state) {
+    case Conf::MaxAxleDistance::valid:
+        return QStringLiteral("valid");
+    case Conf::MaxAxleDistance::lower_than_subclasses:
+        return QStringLiteral("lower_than_subclasses");
+    case Conf::MaxAxleDistance::invalid:
+        break;
+    }
+    return QStringLiteral("invalid");
+}
+
+// The header rules by the key each one judges.
+const char* const header_rules[][2] = {
+    {"country_code_valid", "country_code"},
+    {"group_max_distance_valid", "group_max_distance__m"},
+    {"unclassified_vehicle_subclass_valid", "unclassified_vehicle_subclass"},
+    {"uncategorised_vehicle_category_valid", "uncategorised_vehicle_category"},
+    {"min_axle_distance_valid", "min_axle_distance__m"},
+    {"g_acceleration_constant_valid", "g_acceleration_constant"},
+};
+
+} // namespace
+
+CheckReport::CheckReport(const Conf& conf)
+{
+    json.insert(QStringLiteral("subclasses"), numbers_of(conf.get_subclass_numbers()));
+    const QList<quint32> invalid = conf.invalid_subclass_numbers();
+    json.insert(QStringLiteral("invalid_subclasses"), numbers_of(invalid));
+    json.insert(QStringLiteral("duplicates"), conf.find_duplicate_subclasses());
+
+    const Conf::SaveCheck check = conf.validate_for_saving();
+    QJsonObject save_check;
+    save_check.insert(QStringLiteral("outcome"), outcome_name(check.outcome));
+    save_check.insert(QStringLiteral("subclass"),
+                      check.outcome == Conf::SaveOutcome::subclass_incomplete
+                          ? QJsonValue(double(check.subclass))
+                          : QJsonValue());
+    json.insert(QStringLiteral("save_check"), save_check);
+
+    QJsonObject header;
+    header.insert(QStringLiteral("country_code_valid"), conf.is_country_code_valid());
+    header.insert(QStringLiteral("group_max_distance_valid"), conf.is_group_max_distance_valid());
+    header.insert(QStringLiteral("unclassified_vehicle_subclass_valid"),
+                  conf.is_unclassified_vehicle_subclass_valid());
+    header.insert(QStringLiteral("uncategorised_vehicle_category_valid"),
+                  conf.is_uncategorised_vehicle_category_valid());
+    header.insert(QStringLiteral("min_axle_distance_valid"), conf.is_min_axle_distance_valid());
+    header.insert(QStringLiteral("g_acceleration_constant_valid"),
+                  conf.is_g_acceleration_constant_valid());
+    header.insert(QStringLiteral("max_axle_distance"),
+                  max_axle_distance_name(conf.check_max_axle_distance()));
+    json.insert(QStringLiteral("header"), header);
+
+    json.insert(QStringLiteral("stopped_at_line"),
+                conf.stopped_at_line() > 0 ? QJsonValue(conf.stopped_at_line()) : QJsonValue());
+    const QString round_trip = conf.round_trip_problem();
+    json.insert(QStringLiteral("round_trip"),
+                round_trip.isEmpty() ? QJsonValue() : QJsonValue(round_trip));
+    stopped_text = conf.stopped_line_text();
+
+    // A file read only in part, or one whose text would not read back, is not clean either:
+    // saving it would lose or change what the file holds.
+    is_clean = check.outcome == Conf::SaveOutcome::save_ok && invalid.isEmpty() &&
+               conf.stopped_at_line() == 0 && round_trip.isEmpty();
+}
+
+QString CheckReport::to_text(const QString& file_name) const
+{
+    QStringList lines;
+    lines << file_name;
+    lines << QStringLiteral("subclasses: %1").arg(json.value("subclasses").toArray().size());
+
+    const QJsonObject header = json.value("header").toObject();
+    QStringList failing;
+    for (const auto& rule : header_rules) {
+        if (!header.value(QLatin1String(rule[0])).toBool())
+            failing << QLatin1String(rule[1]);
+    }
+    const QString max_state = header.value("max_axle_distance").toString();
+    if (max_state == QLatin1String("invalid"))
+        failing << QStringLiteral("max_axle_distance__m");
+    lines << (failing.isEmpty()
+                  ? QStringLiteral("header: every rule holds")
+                  : QStringLiteral("header rules failing: ") + failing.join(QStringLiteral(", ")));
+    if (max_state == QLatin1String("lower_than_subclasses"))
+        lines << QStringLiteral("header: max_axle_distance__m is lower than some subclasses");
+
+    lines << QStringLiteral("invalid subclasses: ") +
+                 numbers_text(json.value("invalid_subclasses").toArray());
+    const QString duplicates = json.value("duplicates").toString();
+    lines << QStringLiteral("duplicates: ") +
+                 (duplicates.isEmpty() ? QStringLiteral("none") : duplicates);
+
+    const QJsonObject save_check = json.value("save_check").toObject();
+    const QString outcome = save_check.value("outcome").toString();
+    if (outcome == QLatin1String("subclass_incomplete"))
+        lines << QStringLiteral("save check: subclass %1 is incomplete")
+                     .arg(quint32(save_check.value("subclass").toDouble()));
+    else if (outcome == QLatin1String("header_invalid"))
+        lines << QStringLiteral("save check: the header is invalid");
+    else
+        lines << QStringLiteral("save check: would save");
+
+    const QJsonValue round_trip = json.value("round_trip");
+    lines << QStringLiteral("round trip: ") + (round_trip.isNull()
+                                                   ? QStringLiteral("reads back unchanged")
+                                                   : round_trip.toString());
+    const QJsonValue stopped = json.value("stopped_at_line");
+    lines << (stopped.isNull() ? QStringLiteral("reading: the whole file was read")
+                               : QStringLiteral("reading: stopped at line %1: \"%2\"")
+                                     .arg(stopped.toInt())
+                                     .arg(stopped_text));
+    lines << (is_clean ? QStringLiteral("result: clean") : QStringLiteral("result: not clean"));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
