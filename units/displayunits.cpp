@@ -1,0 +1,120 @@
+// The displayed units and the conversions between file texts and displayed texts.
+#include "units/displayunits.h"
+
+#include <QStringList>
+
+float DisplayUnits::factor(Kind kind) const
+{
+    return kind == Kind::weight ? weightFactorValue : lengthFactorValue;
+}
+
+void DisplayUnits::setUnits(quint8 weight, quint8 length, float g)
+{
+    const bool tonnesShown = weightCode == 0;
+    weightCode = weight;
+    lengthCode = length;
+    switch (weight) {
+    case 0:
+        if (g > 0.0f)
+            weightFactorValue = g;
+        else if (!tonnesShown)
+            weightFactorValue = standardGravity;
+        break;
+    case 1:
+        weightFactorValue = kilonewtonsPerPound;
+        break;
+    case 2:
+        weightFactorValue = 1.0f;
+        break;
+    default:
+        break;
+    }
+    switch (length) {
+    case 0:
+        lengthFactorValue = 1.0f;
+        break;
+    case 1:
+        lengthFactorValue = metresPerFoot;
+        break;
+    case 2:
+        lengthFactorValue = metresPerInch;
+        break;
+    default:
+        break;
+    }
+}
+
+QString DisplayUnits::suffix(Kind kind) const
+{
+    if (kind == Kind::weight) {
+        switch (weightCode) {
+        case 1:
+            return QStringLiteral("(lb):");
+        case 2:
+            return QStringLiteral("(kN):");
+        default:
+            return QStringLiteral("(t):");
+        }
+    }
+    switch (lengthCode) {
+    case 1:
+        return QStringLiteral("(ft):");
+    case 2:
+        return QStringLiteral("(in):");
+    default:
+        return QStringLiteral("(m):");
+    }
+}
+
+QString DisplayUnits::withSuffix(const QString& labelText, const QString& suffix)
+{
+    return labelText.split(QLatin1Char('('), Qt::KeepEmptyParts, Qt::CaseSensitive).first() +
+           suffix;
+}
+
+double DisplayUnits::toDisplayedValue(const QString& fileText, Kind kind) const
+{
+    if (fileText.isEmpty())
+        return 0.0;
+    const float value = fileText.toFloat() / factor(kind);
+    return double(value);
+}
+
+QString DisplayUnits::toDisplayedText(const QString& fileText, Kind kind) const
+{
+    const double value = toDisplayedValue(fileText, kind);
+    if (!(value > 0.0))
+        return QString();
+    return QString::number(value, 'f', 2);
+}
+
+QString DisplayUnits::toFileText(const QString& text, Kind kind) const
+{
+    if (text.isEmpty())
+        return QString();
+    bool number = false;
+    const float value = text.toFloat(&number);
+    if (number && value < 0.0f)
+        return QString();
+    const float converted = value * factor(kind);
+    return QString::number(converted, 'g', 6);
+}
+
+QString DisplayUnits::editTextToFileText(const QString& text, Kind kind) const
+{
+    const float value = text.toFloat();
+    if (text.isEmpty() || !(value > 0.0f))
+        return QString();
+    const float converted = value * factor(kind);
+    return QString::number(converted, 'g', 6);
+}
+
+QString DisplayUnits::formatSum(float sum, Kind kind) const
+{
+    return QString::number(double(sum) / double(factor(kind)), 'g', 6);
+}
+
+QString DisplayUnits::sumLabelText(float sum, Kind kind) const
+{
+    return QString::number(formatSum(sum, kind).toFloat(), 'f', 2);
+}

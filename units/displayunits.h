@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The units values are shown in, and the conversions between the texts of the file (kN, m) and
+// the texts the window shows. A factor is file units per displayed unit: displayed = file ÷
+// factor. Every conversion works in single precision, as the numbers are held.
+class DisplayUnits
+{
+public:
+    // Which factor a value is converted with.
+    enum class Kind
+    {
+        weight,
+        length
+    };
+
+    // Codes: weight 0 tonnes, 1 pounds, 2 kilonewtons; length 0 metres, 1 feet, 2 inches.
+    static constexpr float standardGravity = 9.80665f;
+    static constexpr float kilonewtonsPerPound = 0.0044482215f;
+    static constexpr float metresPerFoot = 0.3048f;
+    static constexpr float metresPerInch = 0.0254f;
+
+    quint8 weightUnit() const { return weightCode; }
+    quint8 lengthUnit() const { return lengthCode; }
+    float weightFactor() const { return weightFactorValue; }
+    float lengthFactor() const { return lengthFactorValue; }
+    float factor(Kind kind) const;
+
+    // Adopts a choice of units; g is the tonnes factor. A code outside 0 to 2 is kept but leaves
+    // its factor alone. A g that is not above 0 would make every weight meaningless, so tonnes
+    // then keep the g already in use, or the standard one when tonnes were not shown.
+    void setUnits(quint8 weight, quint8 length, float g);
+    // The g of an opened file, used while tonnes are shown.
+    void setWeightFactor(float factor) { weightFactorValue = factor; }
+
+    // The label suffix of the current unit of a kind, such as "(t):".
+    QString suffix(Kind kind) const;
+    // The label's text up to its first "(", followed by the suffix.
+    static QString withSuffix(const QString& labelText, const QString& suffix);
+
+    // A file value in displayed units; 0 for an empty text.
+    double toDisplayedValue(const QString& fileText, Kind kind) const;
+    // A file value as an edit shows it: two decimals, empty when not above 0.
+    QString toDisplayedText(const QString& fileText, Kind kind) const;
+    // A displayed text in file units: empty for an empty or negative number, "0" for zero and
+    // for text that is no number.
+    QString toFileText(const QString& text, Kind kind) const;
+    // An edit's text in file units: empty unless it is a number above 0.
+    QString editTextToFileText(const QString& text, Kind kind) const;
+    // A sum of file values in displayed units, six significant digits.
+    QString formatSum(float sum, Kind kind) const;
+    // A sum as its label shows it: two decimals.
+    QString sumLabelText(float sum, Kind kind) const;
+
+private:
+    quint8 weightCode = 0;
+    quint8 lengthCode = 0;
+    float weightFactorValue = standardGravity;
+    float lengthFactorValue = 1.0f;
+};
