@@ -5,20 +5,33 @@
 
 void Vorlan::on_comboBoxSubclasses_currentIndexChanged(const QString& arg1)
 {
-    // Will show the chosen subclass in every field of the panel.
-    Q_UNUSED(arg1)
+    showSubclass(arg1);
 }
 
 void Vorlan::on_lineEditSubclass_textChanged(const QString& arg1)
 {
-    // Will select the subclass with the typed number, or offer "New" when there is none.
-    Q_UNUSED(arg1)
+    const int index = ui->comboBoxSubclasses->findText(QStringLiteral("subclass_") + arg1,
+                                                       Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        validateEdit(ui->lineEditSubclass, false, subclassMissingToolTip);
+        ui->buttonSubclass->setText(tr("New"));
+        ui->buttonSubclass->setStatusTip(
+            tr("Used to create a new subclass with corresponding subclass number."));
+        return;
+    }
+    ui->comboBoxSubclasses->setCurrentIndex(index);
+    validateEdit(ui->lineEditSubclass, true, QString());
+    ui->buttonSubclass->setText(tr("Delete"));
+    ui->buttonSubclass->setStatusTip(
+        tr("Used to delete the existing subclass with coresponding subclass number."));
 }
 
 void Vorlan::on_comboBoxInvalid_activated(const QString& arg1)
 {
-    // Will select the picked invalid subclass in the subclass list.
-    Q_UNUSED(arg1)
+    const int index =
+        ui->comboBoxSubclasses->findText(arg1, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        ui->comboBoxSubclasses->setCurrentIndex(index);
 }
 
 void Vorlan::on_buttonSubclass_clicked()

@@ -29,6 +29,8 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     connect(ui->actionConfiguration, &QAction::triggered, this, &Vorlan::menuConfigurationClicked);
     connect(ui->buttonGConstant, &QPushButton::clicked, this, &Vorlan::menuConfigurationClicked);
 
+    connectHeaderEdits();
+
     for (QLineEdit* edit :
          {ui->lineEditCategory, ui->lineEditMaxGrossWeight, ui->lineEditConfString,
           ui->lineEditPrepend, ui->lineEditAppend, ui->lineEditReclassUpGvw,

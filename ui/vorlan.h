@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/conf.h"
+#include "units/displayunits.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -29,6 +30,11 @@ public:
     ~Vorlan() override;
 
     const Conf& configuration() const { return conf; }
+    const DisplayUnits& displayUnits() const { return units; }
+
+    // Reads the configuration file at path and shows it, as the Open command does once a file
+    // is chosen. A file read only in part is shown as far as it was read, with a warning.
+    void openConfiguration(const QString& path);
 
 private slots:
     void menuNewClicked();
@@ -50,12 +56,7 @@ private slots:
     void on_comboBoxAddConstraint_currentTextChanged(const QString& selected_constraint);
 
 private:
-    // Which factor a displayed value is converted with.
-    enum class UnitKind
-    {
-        weight,
-        length
-    };
+    using UnitKind = DisplayUnits::Kind;
     // Which way a constraint text is converted.
     enum class Direction
     {
@@ -68,6 +69,9 @@ private:
     using HeaderStore = void (Conf::*)(const QString&);
 
     // Validation feedback.
+    void connectHeaderEdits();
+    // Whether the edit's style sheet has made its background red.
+    static bool isShownInvalid(const QLineEdit* edit);
     void validateEdit(QLineEdit* edit, bool valid, const QString& toolTip);
     void validateTriState(QLineEdit* edit, Conf::MaxAxleDistance state);
     void validateHeaderEdit(QLineEdit* edit, HeaderCheck check, HeaderStore store,
@@ -80,6 +84,8 @@ private:
     void hideLineEditAt(QFrame* frame, int index);
     static bool isValidFloat(const QString& text);
     static bool isValidInt(const QString& text);
+    // The widget at a layout position of the frame, or null when there is none.
+    static QWidget* widgetAt(const QFrame* frame, int index);
 
     // Subclass navigation and management.
     void showSubclass(const QString& itemText);
@@ -93,7 +99,8 @@ private:
     void selectPreviousSubclass();
     void selectNextSubclass();
 
-    // Per-axle editors; row k holds the distances of gap k and the editors of axle k + 1.
+    // Per-axle editors; row k holds the distances of gap k and the editors of axle k + 1, and
+    // row 0 the editors of axle 1.
     void setupAxleEdit(QLineEdit* edit, bool real, const QString& statusTip,
                        const QString& objectName);
     QCheckBox* createAxleBox(int axle);
@@ -103,6 +110,16 @@ private:
     void validateAxleRow(const Subclass& subclass, int row);
     void applyAxleConfiguration(Subclass& subclass);
     void validateReclassifyTargets(const Subclass& subclass);
+    // The axle count a reclassification target is judged by; typed is true while the user edits.
+    QString reclassifyTargetAxles(const QString& target, bool typed) const;
+    void showAxleRowValues(const Subclass& subclass, int row);
+    void refreshAxleSums(const Subclass& subclass);
+    // Lengthens the distance lists to at least gaps entries and the weight and tyre lists to at
+    // least axles entries, so that every shown editor has an entry of its own.
+    static void padAxleLists(Subclass& subclass, int gaps, int axles);
+
+    // Stores an edit of a per-axle or constraint editor made at run time.
+    void applyRunTimeEdit(Subclass& subclass, QObject* source, const QString& text);
 
     // Constraint editor.
     void setupConstraintEdit(QLineEdit* edit, const QString& statusTip, const QString& objectName,
@@ -115,6 +132,8 @@ private:
     QString convertCombinedDistance(const QString& text, Direction direction) const;
     QString convertTotalWeight(const QString& text, Direction direction) const;
     QString convertCombinedWeight(const QString& text, Direction direction) const;
+    QString convertConstraintNumber(const QString& number, UnitKind kind,
+                                    Direction direction) const;
 
     // Display conversion: the file holds kN and m, the window shows the chosen units.
     double toDisplayedValue(const QString& fileText, UnitKind kind) const;
@@ -186,12 +205,7 @@ private:
 
     Conf conf;
 
-    // Displayed units: 0 tonnes, 1 pounds, 2 kilonewtons; 0 metres, 1 feet, 2 inches. A factor
-    // is file units (kN, m) per displayed unit.
-    quint8 weightUnit = 0;
-    quint8 lengthUnit = 0;
-    float weightFactor = 9.80665f;
-    float lengthFactor = 1.0f;
+    DisplayUnits units;
 
     QFrame* currentConstraintFrame = nullptr;
     // How many constraint edits each frame holds, shown or hidden.
