@@ -9,7 +9,7 @@
 
 namespace {
 
-// The entry at `index`, held to the list's ends: a part never names an axle without a wheel.
+// The entry at `index`, held to the list's ends: a part never reaches past the wheels placed.
 int at(const QList<int>& list, qint64 index)
 {
     if (list.isEmpty())
@@ -43,7 +43,7 @@ void VehiclePicture::drawVanOrCar(const Layout& layout, const Subclass& subclass
     addBitmap(scene, layout.head, 0, top);
     addBlackRect(scene, head.width(), top, back.x - head.width(), head.height() - 1);
     addBitmap(scene, layout.back, back.x, top);
-    drawTowBar(layout, back.end, layout.bodyBottom, true, scene);
+    drawTowBar(layout, back.end, layout.bodyBottom, scene);
     drawTrailerParts(layout, 1, back.end, at(layout.wheelX, layout.parts.value(0).lastAxle),
                      layout.bodyTop, 0, scene);
     placeWheels(layout.scale, layout.firstWheelX, layout.wheelY + 4, layout.wheel, subclass, scene,
@@ -67,7 +67,7 @@ void VehiclePicture::drawBus(const Layout& layout, const Subclass& subclass, QGr
         addBitmap(scene, busLink, head.width() + (back.x - head.width()) / 2, layout.headTop);
     addBitmap(scene, layout.head, 0, layout.headTop);
     addBitmap(scene, layout.back, back.x, layout.headTop);
-    drawTowBar(layout, back.end, layout.bodyBottom, false, scene);
+    drawTowBar(layout, back.end, layout.bodyBottom, scene);
     placeWheels(layout.scale, layout.firstWheelX, layout.wheelY + 3, layout.wheel, subclass, scene,
                 isMax);
     drawTrailerParts(layout, firstTrailer, back.end, at(layout.wheelX, lastAxle), layout.bodyTop, 0,
@@ -110,7 +110,7 @@ void VehiclePicture::drawMotorbike(const Layout& layout, const Subclass& subclas
     const qint64 lastAxle = layout.parts.value(0).lastAxle;
     const Back back = backBehind(layout, lastAxle, bitmap(layout.wheel), bitmap(layout.back));
     addBlackRect(scene, head.width(), layout.headTop + 7, back.x - head.width(), head.height() - 8);
-    drawTowBar(layout, back.end - 1, layout.bodyBottom - 10, false, scene);
+    drawTowBar(layout, back.end - 1, layout.bodyBottom - 10, scene);
     drawTrailerParts(layout, 1, back.end, at(layout.wheelX, lastAxle), layout.bodyTop - 5, 0,
                      scene);
     placeWheels(layout.scale, layout.firstWheelX, layout.wheelY, layout.wheel, subclass, scene,
@@ -128,7 +128,7 @@ void VehiclePicture::drawTractor(const Layout& layout, const Subclass& subclass,
     const Back back = backBehind(layout, lastAxle, bitmap(layout.wheel), bitmap(layout.back));
     addBlackRect(scene, head.width(), layout.headTop + 15, back.x - head.width(),
                  head.height() - 28);
-    drawTowBar(layout, back.end - 1, layout.bodyBottom, false, scene);
+    drawTowBar(layout, back.end - 1, layout.bodyBottom, scene);
     placeWheels(layout.scale, layout.firstWheelX, layout.wheelY + 6, layout.wheel, subclass, scene,
                 isMax);
     addBitmap(scene, layout.head, 0, layout.headTop);
@@ -136,11 +136,13 @@ void VehiclePicture::drawTractor(const Layout& layout, const Subclass& subclass,
     drawTrailerParts(layout, 1, back.end, at(layout.wheelX, lastAxle), layout.bodyTop, 0, scene);
 }
 
-void VehiclePicture::drawTowBar(const Layout& layout, int startX, int y, bool onlyWhenWider,
+void VehiclePicture::drawTowBar(const Layout& layout, int startX, int y,
                                 QGraphicsScene* scene) const
 {
+    // A bar that would reach backwards, from a back standing past the last wheel, would only
+    // paint over that back.
     const int width = (layout.wheelRight.isEmpty() ? startX : layout.wheelRight.last()) - startX;
-    if (onlyWhenWider && width <= 0)
+    if (width <= 0)
         return;
     addBlackRect(scene, startX, y, width, barHeight);
 }

@@ -82,8 +82,7 @@ private:
     static void addBitmap(QGraphicsScene* scene, int index, qreal x, qreal y);
     static void addBlackRect(QGraphicsScene* scene, qreal x, qreal y, qreal width, qreal height);
     static void addWhiteRect(QGraphicsScene* scene, qreal x, qreal y, qreal width, qreal height);
-    void drawTowBar(const Layout& layout, int startX, int y, bool onlyWhenWider,
-                    QGraphicsScene* scene) const;
+    void drawTowBar(const Layout& layout, int startX, int y, QGraphicsScene* scene) const;
     void drawTrailerParts(const Layout& layout, int firstTrailer, int startX, int linkX, int topY,
                           int startStep, QGraphicsScene* scene);
     void attachScene(QGraphicsScene* scene);
