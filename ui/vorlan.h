@@ -131,6 +131,7 @@ private:
     // Vehicle picture.
     void drawVehiclePicture(const Subclass& subclass);
     void clearVehiclePicture();
+    friend class TestVehiclePicture;
 
     Ui::Vorlan* ui;
     const QString validStyle = QStringLiteral("QLineEdit {background-color: lime}");
