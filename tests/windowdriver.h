@@ -37,11 +37,4 @@ inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QS
     return path;
 }
 
-inline QString exampleText()
-{
-    QFile file(QStringLiteral(VORLAN_EXAMPLES "/motorway-site.conf"));
-    file.open(QIODevice::ReadOnly);
-    return QString::fromLatin1(file.readAll());
-}
-
 } // namespace WindowDriver
