@@ -1,4 +1,4 @@
-// Choosing the displayed units and applying the choice to the window.
+// Choosing the displayed units: the dialog, opened from the menu and the acceleration button.
 #include "ui/vorlan.h"
 
 #include "units/measurementunits.h"
@@ -11,12 +11,4 @@ void Vorlan::menuConfigurationClicked()
     unitsDialog = new MeasurementUnits(this, units.weightUnit(), units.lengthUnit(), g);
     connect(unitsDialog, &MeasurementUnits::sendUnits, this, &Vorlan::receiveUnits);
     unitsDialog->exec();
-}
-
-void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
-{
-    // Will adopt the chosen units and g and show every value in them.
-    Q_UNUSED(weight)
-    Q_UNUSED(length)
-    Q_UNUSED(g)
 }
