@@ -77,6 +77,8 @@ void TestChangeOfUnits::valuesShownInNewUnits_data()
     QTest::newRow("g 0 refused, 9.81 kept")
         << "0,0,9.81;0,0,0"
         << "buttonGConstant=9.81|g_acceleration_constant=9.81|labelSumMaxAxleWeights=2.72069";
+    QTest::newRow("back to the standard g")
+        << "0,0,9.81;0,0,9.80665" << "buttonGConstant=9.80665|g_acceleration_constant=9.80665";
 }
 
 void TestChangeOfUnits::valuesShownInNewUnits()

@@ -31,7 +31,10 @@ void Vorlan::redisplayUnits()
 {
     const QString weightSuffix = units.suffix(UnitKind::weight);
     const QString lengthSuffix = units.suffix(UnitKind::length);
-    if (units.weightUnit() == 0 && units.weightFactor() != DisplayUnits::standardGravity)
+    // A g that the header already holds is replaced even by the standard one: otherwise the
+    // file would keep a g that the user has just changed away from.
+    if (units.weightUnit() == 0 && (units.weightFactor() != DisplayUnits::standardGravity ||
+                                    !conf.get_g_acceleration_constant().isEmpty()))
         conf.set_g_acceleration_constant(QString::number(double(units.weightFactor()), 'g', 6));
 
     using HeaderValue = QString (Conf::*)() const;
