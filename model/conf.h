@@ -96,7 +96,9 @@ public:
 
     // Writing and the checks before saving.
     QString to_text() const;
-    bool write_to_file(const QString& path) const;
+    // Writes to_text() in the file encoding, replacing the file only once the whole text is
+    // written. On failure the file is untouched and error, if given, gets the system's reason.
+    bool write_to_file(const QString& path, QString* error = nullptr) const;
     // Empty when no two subclasses are duplicates, otherwise "A = B" for the first pair.
     QString find_duplicate_subclasses() const;
     // The plain comparison of every pair, kept as the reference for faster searches.

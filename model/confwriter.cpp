@@ -2,7 +2,7 @@
 #include "model/conf.h"
 
 #include <QDebug>
-#include <QFile>
+#include <QSaveFile>
 #include <QTextCodec>
 
 #include <algorithm>
@@ -91,11 +91,24 @@ QString Conf::to_text() const
     return text;
 }
 
-bool Conf::write_to_file(const QString& path) const
+bool Conf::write_to_file(const QString& path, QString* error) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+    // The text goes to a temporary file that replaces the target only once it is complete, so
+    // a failed write leaves any previous file as it was.
+    QSaveFile file(path);
     const QByteArray bytes = file_codec()->fromUnicode(to_text());
-    return file.write(bytes) == bytes.size() && file.flush();
+    // Unbuffered: a buffered write that the disk takes only in part is flushed by commit()
+    // without a word, and the shortened file would replace the previous one. Written
+    // directly, a short write shows at once, and writing the rest gives the system's reason.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; written && done < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + done, bytes.size() - done);
+        written = count > 0;
+        done += count;
+    }
+    if (written && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }

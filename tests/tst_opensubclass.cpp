@@ -343,7 +343,9 @@ void TestOpenSubclass::headerOnlyFileShowsNothingOfThePreviousOne()
     window->openConfiguration(writeFile(dir, QStringLiteral("header.conf"), header));
     QCOMPARE(window->configuration().subclass_count(), 0);
     QCOMPARE(widget<QComboBox>(QStringLiteral("comboBoxSubclasses"))->count(), 0);
-    for (const char* name : {"groupBoxSubclass", "groupBoxReclassify", "frameMiddle"})
+    // Only the number field stays, for the first subclass of this configuration.
+    QVERIFY(!widget<QWidget>(QStringLiteral("groupBoxSubclass"))->isHidden());
+    for (const char* name : {"frameSubclassBottom", "groupBoxReclassify", "frameMiddle"})
         QVERIFY2(widget<QWidget>(name)->isHidden(), name);
     for (const char* name : {"lineEditSubclass", "lineEditReclassUpTo", "lineEditNumOfAxles"})
         QVERIFY2(edit(name)->text().isEmpty(), name);

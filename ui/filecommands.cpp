@@ -4,14 +4,94 @@
 #include "ui_vorlan.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 #include <QLayout>
 #include <QMessageBox>
 #include <QSignalBlocker>
 
+namespace {
+
+// The file commands' messages stand alone, without a parent window, and wait for an answer.
+int warn(const QString& title, const QString& text,
+         QMessageBox::StandardButtons buttons = QMessageBox::Ok)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, buttons);
+    if (buttons.testFlag(QMessageBox::No))
+        box.setEscapeButton(QMessageBox::No);
+    return box.exec();
+}
+
+// The name to save under; empty when the user cancels.
+QString askSaveFileName(QWidget* parent)
+{
+    QFileDialog dialog(parent, Vorlan::tr("Save as"), QString(),
+                       Vorlan::tr("Configuration (*.conf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("conf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+// A value that would read back differently is lost on the next Open, so it is not saved.
+bool readsBackAsWritten(const Conf& conf)
+{
+    const QString problem = conf.round_trip_problem();
+    if (problem.isEmpty())
+        return true;
+    warn(Vorlan::tr("Value would be lost"),
+         Vorlan::tr("A value would not read back as it is written, so saving would lose it:\n%1"
+                    "\n\nPlease change that value and save again.")
+             .arg(problem));
+    return false;
+}
+
+bool writeConfiguration(const Conf& conf, const QString& path)
+{
+    QString reason;
+    if (conf.write_to_file(path, &reason))
+        return true;
+    qWarning().noquote() << "Could not write" << path + QStringLiteral(":") << reason;
+    warn(Vorlan::tr("Configuration not saved"),
+         Vorlan::tr("The configuration could not be written to %1:\n%2\n\nA file already "
+                    "there is left as it was.")
+             .arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
+} // namespace
+
 void Vorlan::menuNewClicked()
 {
-    // Will write a new configuration made of the header typed into the window.
+    conf = Conf();
+    if (units.weightUnit() == 0 && units.weightFactor() != DisplayUnits::standardGravity)
+        conf.set_g_acceleration_constant(QString::number(units.weightFactor(), 'g', 6));
+    conf.set_classification_version(ui->lineEditVersion->text());
+    conf.set_country_code(ui->lineEditCountry->text());
+    conf.set_group_max_distance__m(editToFileText(ui->lineEditGroupMaxDist, UnitKind::length));
+    conf.set_min_2axle_truck_spacing__m(
+        editToFileText(ui->lineEditMinAxleSpacing, UnitKind::length));
+    conf.set_min_avg_axle_weight__kN(
+        editToFileText(ui->lineEditMinAvgAxleWeight, UnitKind::weight));
+    conf.set_unclassified_vehicle_subclass(ui->lineEditUnclassified->text());
+    conf.set_max_axle_distance__m(editToFileText(ui->lineEditMaxAxleDist, UnitKind::length));
+    conf.set_min_axle_distance__m(editToFileText(ui->lineEditMinAxleDist, UnitKind::length));
+    conf.set_uncategorised_vehicle_category(ui->lineEditUncategorised->text());
+    // The configuration shown so far is gone, whether or not the new one is written.
+    showEmptySubclassPanel();
+
+    if (conf.validate_for_saving().outcome != Conf::SaveOutcome::save_ok) {
+        warn(tr("Could not save configuration"),
+             tr("Please make sure required (red) fields are filled before creating a new "
+                "configuration."));
+    } else if (readsBackAsWritten(conf)) {
+        const QString path = askSaveFileName(this);
+        if (!path.isEmpty() && writeConfiguration(conf, path))
+            setWindowTitle(windowTitleText + QLatin1Char(' ') + path);
+    }
+    clearVehiclePicture();
 }
 
 void Vorlan::menuOpenClicked()
@@ -51,9 +131,9 @@ void Vorlan::openConfiguration(const QString& path)
         else
             ui->comboBoxSubclasses->setCurrentIndex(0);
     } else {
-        // Nothing of the configuration shown before may stay on screen.
-        clearSubclassPanel();
-        hideAllAxleRows();
+        // Nothing of the configuration shown before may stay on screen, and the number field
+        // stays at hand for the first subclass.
+        showEmptySubclassPanel();
         clearVehiclePicture();
     }
     for (QFrame* frame :
@@ -75,5 +155,33 @@ void Vorlan::openConfiguration(const QString& path)
 
 void Vorlan::menuSaveClicked()
 {
-    // Will check the configuration and write it to a file.
+    const QString duplicates = conf.find_duplicate_subclasses();
+    if (!duplicates.isEmpty() &&
+        warn(tr("Duplicate subclasses found!"),
+             tr("At least one duplicated subclass found. Do you wish to continue saving?") +
+                 QLatin1Char(' ') + duplicates,
+             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+
+    const Conf::SaveCheck check = conf.validate_for_saving();
+    switch (check.outcome) {
+    case Conf::SaveOutcome::subclass_incomplete:
+        warn(tr("Vital information missing in one or more subclasses!"),
+             tr("Missing data found in subclass ") + QString::number(check.subclass) +
+                 tr("\nPlease make sure all of the following fields are valid:\nCategory\nNumber "
+                    "of axles\nMax. gross weight\nAxle configuration\nand all fields dependant "
+                    "on number of axles."));
+        return;
+    case Conf::SaveOutcome::header_invalid:
+        warn(tr("Header invalid!"),
+             tr("Please make sure all required fields are filled and valid."));
+        return;
+    case Conf::SaveOutcome::save_ok:
+        break;
+    }
+    if (!readsBackAsWritten(conf))
+        return;
+    const QString path = askSaveFileName(this);
+    if (!path.isEmpty())
+        writeConfiguration(conf, path);
 }

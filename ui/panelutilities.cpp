@@ -41,6 +41,21 @@ void Vorlan::showSubclassPanel()
     ui->frameMiddle->show();
 }
 
+void Vorlan::showEmptySubclassPanel()
+{
+    clearSubclassPanel();
+    ui->groupBoxSubclass->show();
+    ui->frameSubclassBottom->hide();
+    ui->comboBoxSubclasses->clear();
+    clearInvalidList();
+    hideAllAxleRows();
+    // Axle 1 has editors whatever the axle count; a new subclass needs them.
+    for (QFrame* frame :
+         {ui->frameMaxAxleWeightsEdits, ui->frameMaxAxleWeightsBoxes, ui->frameTyreTypes})
+        if (QWidget* first = widgetAt(frame, 1))
+            first->show();
+}
+
 void Vorlan::hideAllAxleRows()
 {
     if (QLineEdit* weight = lineEditAt(ui->frameMaxAxleWeightsEdits, 1))

@@ -1,4 +1,4 @@
-// Moving between subclasses, and creating, copying and deleting them.
+// Moving between subclasses: the list, the typed number, the invalid list and the shortcuts.
 #include "ui/vorlan.h"
 
 #include "ui_vorlan.h"
@@ -32,22 +32,6 @@ void Vorlan::on_comboBoxInvalid_activated(const QString& arg1)
         ui->comboBoxSubclasses->findText(arg1, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
         ui->comboBoxSubclasses->setCurrentIndex(index);
-}
-
-void Vorlan::on_buttonSubclass_clicked()
-{
-    // Will create the typed subclass, or delete it when it exists.
-}
-
-void Vorlan::on_buttonCopy_clicked()
-{
-    // Will copy the shown subclass to the number in lineEditCopy.
-}
-
-void Vorlan::on_lineEditCopy_textEdited(const QString& arg1)
-{
-    // Will colour the copy target by whether its number is still free.
-    Q_UNUSED(arg1)
 }
 
 void Vorlan::selectPreviousSubclass()

@@ -95,6 +95,8 @@ private:
     void resetSubclassFields();
     void showSubclassPanel();
     void clearInvalidList();
+    // The panel of a configuration without subclasses, ready for a number to be typed.
+    void showEmptySubclassPanel();
     void hideAllAxleRows();
     void selectPreviousSubclass();
     void selectNextSubclass();
