@@ -54,8 +54,7 @@ void Vorlan::textChanged(const QString& text)
                      reclassifyToolTip);
     } else if (source == ui->lineEditTotalDistanceConstraint ||
                source == ui->lineEditTotalWeightConstraint) {
-        // Not stored yet: the constraint editor takes the two totals here.
-        qDebug().noquote() << "Total constraint edit not stored:" << source->objectName();
+        applyTotalConstraint(qobject_cast<QLineEdit*>(source), text);
     } else {
         applyRunTimeEdit(subclass, source, text);
         return;
@@ -104,8 +103,7 @@ void Vorlan::applyRunTimeEdit(Subclass& subclass, QObject* source, const QString
         validateEdit(edit, subclass.is_tyre_type_valid(index), tyreTypeToolTip);
     } else if (frame == ui->frameCombinedWeightConstraints || frame == ui->frameAdsl ||
                frame == ui->frameAwsl) {
-        // Not stored yet: the constraint editor takes these edits here.
-        qDebug().noquote() << "Constraint edit not stored:" << frame->objectName() << index;
+        applyConstraintEdit(edit, frame, index, text);
     } else {
         qWarning() << "Layout not found!";
     }

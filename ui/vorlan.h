@@ -130,6 +130,22 @@ private:
     void showSubclassConstraints(const Subclass& subclass);
     void applyConstraintEdit(QLineEdit* edit, QFrame* frame, int index, const QString& text);
     void applyTotalConstraint(QLineEdit* field, const QString& text);
+    // A constraint kind as the editor knows it: its kind text, the frame of its line edits,
+    // how many line edits that frame holds and the tool tip of an invalid one.
+    struct ConstraintFrame
+    {
+        QString kind;
+        QFrame* frame;
+        int* editCount;
+        QString toolTip;
+    };
+    ConstraintFrame constraintFrame(const QString& kind);
+    ConstraintFrame constraintFrame(const QFrame* frame);
+    // The value that Add would append, in file units, or an empty text after a refusal.
+    QString newConstraintValue(const QString& axles, QString& kind);
+    void refuseNewConstraint(const QString& message);
+    // A combined weight limit's weight in file units; what is not a number stays as typed.
+    QString weightLimitToFile(const QString& weight) const;
     QString convertTotalDistance(const QString& text, Direction direction) const;
     QString convertCombinedDistance(const QString& text, Direction direction) const;
     QString convertTotalWeight(const QString& text, Direction direction) const;
