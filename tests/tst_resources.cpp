@@ -58,7 +58,6 @@ void TestResources::iconSizes()
     const int sizes[] = {256, 128, 64, 48, 32, 16};
     QImageReader reader(":/res/icon.ico");
     QCOMPARE(reader.imageCount(), 6);
-    QCOMPARE(ico.mid(4, 2), QByteArray("\x06\x00", 2)); // entries in the directory
     for (int i = 0; i < 6; ++i) {
         QVERIFY(reader.jumpToImage(i));
         const QImage image = reader.read();
@@ -86,7 +85,6 @@ void TestResources::committedArtMatchesGenerator()
         return files;
     };
     const QStringList files = files_below(generated.path());
-    QCOMPARE(files.size(), kVehicleBitmapCount + 1);
     QCOMPARE(files_below(":/res"), files);
     for (const QString& name : files) {
         QFile drawn(generated.filePath(name)), committed(":/res/" + name);

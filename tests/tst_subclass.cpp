@@ -12,8 +12,6 @@ private slots:
     void singleValueRules();
     void padding_data();
     void padding();
-    void canDraw_data();
-    void canDraw();
     void distances_data();
     void distances();
     void parseMaxAxleWeights_data();
@@ -94,34 +92,6 @@ void TestSubclass::padding()
                  .arg(s.max_axle_weight_count())
                  .arg(s.tyre_type_count()),
              sizes);
-}
-
-void TestSubclass::canDraw_data()
-{
-    QTest::addColumn<QString>("axles");
-    QTest::addColumn<QString>("mins");
-    QTest::addColumn<QString>("maxs");
-    QTest::addColumn<bool>("drawable");
-    const std::tuple<const char*, const char*, const char*, bool> rows[] = {
-        {"2", "2.5", "6", true},  {"2", "0", "6", false}, {"3", "1,1", "2,", false},
-        {"2", "1,0", "2,", true}, {"1", "", "", false},   {"2000000000", "1", "2", false},
-    };
-    for (const auto& [axles, mins, maxs, drawable] : rows)
-        QTest::addRow("%s axles, %s to %s", axles, mins, maxs)
-            << QString(axles) << QString(mins) << QString(maxs) << drawable;
-}
-
-void TestSubclass::canDraw()
-{
-    QFETCH(QString, axles);
-    QFETCH(QString, mins);
-    QFETCH(QString, maxs);
-    QFETCH(bool, drawable);
-    Subclass s;
-    s.set_min_distances(mins.split(','));
-    s.set_max_distances(maxs.split(','));
-    s.set_number_of_axles(axles);
-    QCOMPARE(s.can_draw(), drawable);
 }
 
 void TestSubclass::distances_data()

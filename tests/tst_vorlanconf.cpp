@@ -3,7 +3,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -27,20 +26,10 @@ Run run(const QStringList& arguments)
     return result;
 }
 
-#define TWO_AXLES                                                                                  \
-    "axle_configuration=H2\ncategory=4\nmax_GVW__kN=176.5\nnumber_of_axles=2\ntyre_type=1,2\n"     \
-    "max_axle_weight__kN=1,69.6;2,112.8\nmin_axle_distance__m=3.2\n"
-
-// A site whose subclasses fail in each of the ways the checker reports: 41 is longer than the
-// header allows, 42 and 43 are alike, 50 is incomplete, and the reading stops at line 43.
-const char troubled[] =
-    "[classes]\ncountry_code=SI\ngroup_max_distance__m=2.5\nmax_axle_distance__m=5\n"
-    "min_axle_distance__m=0.8\nunclassified_vehicle_subclass=140\n\n"
-    "[subclass_41]\n" TWO_AXLES "max_axle_distance__m=6.5\n\n"
-    "[subclass_42]\n" TWO_AXLES "max_axle_distance__m=4.5\n\n"
-    "[subclass_43]\n" TWO_AXLES "max_axle_distance__m=4.5\n\n"
-    "[subclass_50]\ncategory=5\nnumber_of_axles=3\n\n"
-    "[subclass_60]\nalias=6=7\n[subclass_61]\n";
+// Files that fail in each of the ways the checker reports. In troubled.conf subclass 41 is longer
+// than the header allows, 42 and 43 are alike, 50 is incomplete, and the reading stops at line 43;
+// round-trip.conf would save, but its version would not read back.
+const QString checker_data = VORLAN_TEST_DATA "/checker/";
 
 } // namespace
 
@@ -56,19 +45,6 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void help();
-
-private:
-    QString write(const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(QString("f%1.conf").arg(++files));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
-    QTemporaryDir dir;
-    int files = 0;
 };
 
 void TestVorlanConf::examples_data()
@@ -110,7 +86,7 @@ void TestVorlanConf::examples()
 
 void TestVorlanConf::troubledFile()
 {
-    const QString path = write(troubled);
+    const QString path = checker_data + "troubled.conf";
     const Run json = run({"check", "--json", path});
     QCOMPARE(json.code, 1);
     const QJsonObject report = json.json();
@@ -134,14 +110,11 @@ void TestVorlanConf::troubledFile()
 
 void TestVorlanConf::roundTripReported()
 {
-    const QString path = write("[classes]\nclassification_version=\"a,b\"\n"
-                               "country_code=SI\ngroup_max_distance__m=2\n");
-    const Run json = run({"check", "--json", path});
+    const Run json = run({"check", "--json", checker_data + "round-trip.conf"});
     QCOMPARE(json.code, 1);
-    QCOMPARE(json.json().value("save_check").toObject().value("outcome"), QJsonValue("save_ok"));
-    QCOMPARE(
-        json.json().value("round_trip").toString(),
-        QString("section [classes], line 2 reads back differently: classification_version=a,b"));
+    QCOMPARE(json.json().value("save_check")["outcome"], QJsonValue("save_ok"));
+    QCOMPARE(json.json().value("round_trip").toString(),
+             "section [classes], line 2 reads back differently: classification_version=a,b");
 }
 
 void TestVorlanConf::usageErrors_data()
