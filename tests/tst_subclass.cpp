@@ -22,7 +22,7 @@ private slots:
 
 void TestSubclass::singleValueRules_data()
 {
-    QTest::addColumn<QString>("field"); // a constraint kind, a total, or one per-axle value
+    QTest::addColumn<QString>("field"); // a scalar, the first axle's entry, a constraint kind
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("valid");
     // Per field: the values it accepts, then those it refuses.
