@@ -131,7 +131,4 @@ void register_model_benchmarks()
     add_goal({"duplicate search at least 100x faster than pairwise, no duplicates",
               "find_duplicate_subclasses_pairwise/distinct/10000",
               "find_duplicate_subclasses/distinct/10000", 100.0, true});
-    add_goal({"duplicate search against pairwise, generated duplicates",
-              "find_duplicate_subclasses_pairwise/10000", "find_duplicate_subclasses/10000", 1.0,
-              true});
 }
