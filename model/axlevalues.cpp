@@ -1,6 +1,8 @@
 // The four per-axle lists: entries, their sums and the rules that judge them.
 #include "model/subclass.h"
 
+#include "model/reals.h"
+
 #include <QDebug>
 
 namespace {
@@ -34,13 +36,36 @@ float sum_of(const QStringList& list)
 {
     float sum = 0.0f;
     for (const QString& entry : list)
-        sum += QString::number(entry.toFloat(), 'f', 2).toFloat();
+        sum += as_real(QString::number(as_real(entry), 'f', 2));
     return sum;
 }
 
 bool held(const QStringList& list, int index)
 {
     return index >= 0 && index < list.size();
+}
+
+void warn_min_distance_missing(int index, int size)
+{
+    qWarning() << "is_min_distance_valid: Checking if a nonexistent index " << index
+               << " exists in array of size " << size;
+}
+
+void warn_max_distance_missing(int index, int size)
+{
+    qWarning() << "is_max_distance_valid: Checking if a nonexistent index " << index
+               << " exists in array of size " << size;
+}
+
+// A comparison with a value that is not a number fails.
+bool min_distance_within(float min, float max, float header_min, float header_max)
+{
+    return max >= min && min >= header_min && min <= header_max;
+}
+
+bool max_distance_within(float min, float max, float header_min, float header_max)
+{
+    return max >= min && max >= header_min && max <= header_max;
 }
 
 } // namespace
@@ -127,7 +152,7 @@ bool Subclass::is_max_axle_weight_valid(int index) const
                    << " exists in array of size " << max_axle_weights.size();
         return false;
     }
-    return max_axle_weights.at(index).toFloat() > 0.0f;
+    return as_real(max_axle_weights.at(index)) > 0.0f;
 }
 
 bool Subclass::is_tyre_type_valid(int index) const
@@ -145,34 +170,42 @@ bool Subclass::is_min_distance_valid(int index, const QString& header_min,
                                      const QString& header_max) const
 {
     if (!held(min_distances, index)) {
-        qWarning() << "is_min_distance_valid: Checking if a nonexistent index " << index
-                   << " exists in array of size " << min_distances.size();
+        warn_min_distance_missing(index, min_distances.size());
         return false;
     }
     if (!held(max_distances, index))
         return false;
-    const float min = min_distances.at(index).toFloat();
-    const float max = max_distances.at(index).toFloat();
-    if (!(max >= min))
-        return false;
-    if (!(min >= header_min.toFloat()))
-        return false;
-    return min <= header_max.toFloat();
+    return min_distance_within(as_real(min_distances.at(index)), as_real(max_distances.at(index)),
+                               as_real(header_min), as_real(header_max));
 }
 
 bool Subclass::is_max_distance_valid(int index, const QString& header_min,
                                      const QString& header_max) const
 {
     if (!held(max_distances, index) || min_distances.size() != max_distances.size()) {
-        qWarning() << "is_max_distance_valid: Checking if a nonexistent index " << index
-                   << " exists in array of size " << max_distances.size();
+        warn_max_distance_missing(index, max_distances.size());
         return false;
     }
-    const float min = min_distances.at(index).toFloat();
-    const float max = max_distances.at(index).toFloat();
-    if (!(max >= min))
+    return max_distance_within(as_real(min_distances.at(index)), as_real(max_distances.at(index)),
+                               as_real(header_min), as_real(header_max));
+}
+
+bool Subclass::is_gap_valid(int index, float header_min, float header_max) const
+{
+    // is_min_distance_valid, then is_max_distance_valid, reading each entry once.
+    if (!held(min_distances, index)) {
+        warn_min_distance_missing(index, min_distances.size());
         return false;
-    if (!(max >= header_min.toFloat()))
+    }
+    if (!held(max_distances, index))
         return false;
-    return max <= header_max.toFloat();
+    const float min = as_real(min_distances.at(index));
+    const float max = as_real(max_distances.at(index));
+    if (!min_distance_within(min, max, header_min, header_max))
+        return false;
+    if (min_distances.size() != max_distances.size()) {
+        warn_max_distance_missing(index, max_distances.size());
+        return false;
+    }
+    return max_distance_within(min, max, header_min, header_max);
 }

@@ -4,10 +4,12 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QRegExp>
 #include <QSettings>
 #include <QTextCodec>
 #include <QTextStream>
+#include <QVector>
+
+#include <algorithm>
 
 QTextCodec* Conf::file_codec()
 {
@@ -42,45 +44,103 @@ void Conf::finish_section(Subclass::Section& pending)
     pending.clear();
 }
 
+namespace {
+
+const QLatin1String subclass_prefix("[subclass_");
+
+// "\[subclass_\d+\]" as the whole line, a digit being what QChar::isDigit() says, as for \d.
+// Checked by hand rather than by a regular expression: every line of the file passes here.
+bool is_subclass_section_line(const QStringRef& line)
+{
+    if (line.size() <= subclass_prefix.size() + 1 || !line.startsWith(subclass_prefix) ||
+        line.at(line.size() - 1) != QLatin1Char(']'))
+        return false;
+    for (int i = subclass_prefix.size(); i < line.size() - 1; ++i) {
+        if (!line.at(i).isDigit())
+            return false;
+    }
+    return true;
+}
+
+bool is_blank(const QStringRef& line)
+{
+    return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.isSpace(); });
+}
+
+// The same dozen keys stand in every section: each is made once and shared by all sections.
+class KeyCache
+{
+public:
+    QString key(const QStringRef& wanted)
+    {
+        for (const QString& known : keys) {
+            if (known == wanted)
+                return known;
+        }
+        const QString key = wanted.toString();
+        // Files with ever new keys would make the search slow; they just allocate instead.
+        if (keys.size() < 64)
+            keys.append(key);
+        return key;
+    }
+
+private:
+    QVector<QString> keys;
+};
+
+} // namespace
+
 void Conf::read_subclasses(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
+    // The whole text at once, decoded as a stream decodes it (in text mode, so without any CR):
+    // lines are then views into it, and only keys and values become strings of their own.
     QTextStream stream(&file);
     stream.setCodec(file_codec());
+    const QString text = stream.readAll();
+    file.close();
 
-    const QString classes_line = QStringLiteral("[classes]");
-    QRegExp section_line(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"));
-    QRegExp digits(QStringLiteral("\\d+"));
+    const QLatin1String classes_line("[classes]");
+    const QString subclass_key = QStringLiteral("subclass");
     Subclass::Section pending;
-    QString current_section;
+    KeyCache keys;
+    bool in_classes = false;
     int line_number = 0;
-    QString line;
-    while (stream.readLineInto(&line)) {
+    for (int start = 0; start < text.size();) {
+        int end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        const QStringRef line = text.midRef(start, end - start);
+        start = end + 1;
         ++line_number;
-        if (line.trimmed().isEmpty())
+        if (is_blank(line))
             continue;
-        if (section_line.indexIn(line) >= 0 && section_line.cap(0) == line) {
-            if (line != classes_line) {
-                finish_section(pending);
-                digits.indexIn(line);
-                pending.insert(QStringLiteral("subclass"), digits.cap(0));
-            }
-            current_section = line;
+        if (is_subclass_section_line(line)) {
+            finish_section(pending);
+            // The digits of N.
+            pending.insert(subclass_key, line.mid(subclass_prefix.size(),
+                                                  line.size() - subclass_prefix.size() - 1)
+                                             .toString());
+            in_classes = false;
             continue;
         }
-        if (current_section == classes_line)
+        if (line == classes_line) {
+            in_classes = true;
             continue;
-        const QStringList parts = line.split(QLatin1Char('='));
-        if (parts.size() != 2) {
-            qWarning() << "Read a line without equals:" << line;
+        }
+        if (in_classes)
+            continue;
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0 || line.indexOf(QLatin1Char('='), equals + 1) >= 0) {
             // What follows is lost; the caller learns where, so it can tell the user.
             stopped_line = line_number;
-            stopped_text = line;
+            stopped_text = line.toString();
+            qWarning() << "Read a line without equals:" << stopped_text;
             return;
         }
-        pending.insert(parts.at(0), parts.at(1));
+        pending.insert(keys.key(line.left(equals)), line.mid(equals + 1).toString());
     }
     finish_section(pending);
 }

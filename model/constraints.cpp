@@ -1,23 +1,9 @@
 // Combined axle constraints: the three lists, the two whole-vehicle totals and their grammar.
 #include "model/subclass.h"
 
+#include "model/grammar.h"
+
 #include <QDebug>
-#include <QRegExp>
-
-namespace {
-
-const char* const combined_weight_limit_pattern = "(?:\\d+\\+)+\\d+,\\d+\\.?\\d*";
-const char* const adsl_pattern = "(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?";
-const char* const awsl_pattern = "(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+";
-const char* const adsl_0_pattern = "\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?";
-const char* const awsl_0_pattern = "\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+";
-
-bool matches_whole(const char* pattern, const QString& text)
-{
-    return QRegExp(QLatin1String(pattern)).exactMatch(text);
-}
-
-} // namespace
 
 QStringList* Subclass::constraint_list(const QString& kind)
 {
@@ -92,20 +78,22 @@ bool Subclass::is_constraint_valid(int index, const QString& kind) const
                    << list->size();
         return false;
     }
-    const char* pattern = kind == QLatin1String("default") ? combined_weight_limit_pattern
-                          : kind == QLatin1String("adsl")  ? adsl_pattern
-                                                           : awsl_pattern;
-    return matches_whole(pattern, list->at(index));
+    const QString& value = list->at(index);
+    if (list == &combined_weight_limits)
+        return grammar::is_combined_weight_limit(value);
+    if (list == &combined_distance_constraints)
+        return grammar::is_combined_distance_constraint(value);
+    return grammar::is_combined_weight_constraint(value);
 }
 
 bool Subclass::is_adsl_0_valid() const
 {
     const QString total = get_adsl_0();
-    return total.isEmpty() || matches_whole(adsl_0_pattern, total);
+    return total.isEmpty() || grammar::is_total_distance(total);
 }
 
 bool Subclass::is_awsl_0_valid() const
 {
     const QString total = get_awsl_0();
-    return total.isEmpty() || matches_whole(awsl_0_pattern, total);
+    return total.isEmpty() || grammar::is_total_weight(total);
 }

@@ -2,6 +2,7 @@
 #include "model/conf.h"
 
 #include "model/countrycodes.h"
+#include "model/reals.h"
 
 #include <QtGlobal>
 
@@ -21,12 +22,12 @@ bool Conf::is_g_acceleration_constant_valid() const
 {
     if (!classes.contains(QStringLiteral("g_acceleration_constant")))
         return false;
-    return get_g_acceleration_constant().toFloat() > 0.0f;
+    return as_real(get_g_acceleration_constant()) > 0.0f;
 }
 
 bool Conf::is_group_max_distance_valid() const
 {
-    return get_group_max_distance__m().toFloat() > 0.0f;
+    return as_real(get_group_max_distance__m()) > 0.0f;
 }
 
 bool Conf::is_country_code_valid() const
@@ -62,7 +63,7 @@ Conf::MaxAxleDistance Conf::check_max_axle_distance() const
         return MaxAxleDistance::invalid;
     for (const Subclass& subclass : subclasses) {
         for (const QString& entry : subclass.get_max_distances()) {
-            if (entry.toFloat() > max)
+            if (as_real(entry) > max)
                 return MaxAxleDistance::lower_than_subclasses;
         }
     }

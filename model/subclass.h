@@ -125,8 +125,13 @@ public:
     QString section_text() const;
 
 private:
-    QString scalar(const char* key) const;
-    void set_scalar(const char* key, const QString& value);
+    // is_min_distance_valid and then is_max_distance_valid of one gap, with the header limits
+    // read once for all gaps.
+    bool is_gap_valid(int index, float header_min, float header_max) const;
+    // What set_number_of_axles does to the lists.
+    void pad_lists(const QString& number_of_axles);
+    QString scalar(const QString& key) const;
+    void set_scalar(const QString& key, const QString& value);
     QStringList* constraint_list(const QString& kind);
     const QStringList* constraint_list(const QString& kind) const;
 

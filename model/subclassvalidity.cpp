@@ -1,14 +1,17 @@
 // Whether a whole subclass is valid: every per-axle value, constraint and scalar rule.
 #include "model/subclass.h"
 
+#include "model/reals.h"
+
 bool Subclass::is_subclass_valid(const QString& header_min, const QString& header_max) const
 {
     // Each loop stops at the first entry the lists do not hold, so it never runs further than
     // the lists reach, whatever number_of_axles says.
     const qint64 n = get_number_of_axles().toInt();
+    const float min = as_real(header_min);
+    const float max = as_real(header_max);
     for (qint64 i = 0; i < n - 1; ++i) {
-        if (!is_min_distance_valid(int(i), header_min, header_max) ||
-            !is_max_distance_valid(int(i), header_min, header_max))
+        if (!is_gap_valid(int(i), min, max))
             return false;
     }
     for (qint64 i = 0; i < n; ++i) {
