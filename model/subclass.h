@@ -123,6 +123,7 @@ public:
 
     // The section exactly as the writer puts it into a file, ending with its line end.
     QString section_text() const;
+    void append_section_text(QString& text) const;
 
 private:
     // is_min_distance_valid and then is_max_distance_valid of one gap, with the header limits
