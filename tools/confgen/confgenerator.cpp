@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -178,14 +179,18 @@ QString generate_configuration(const ConfGeneratorOptions& options)
     numbers.reserve(options.subclasses);
     QMap<int, QVector<quint32>> byAxles;
 
+    // Exact duplicates are copied from far back, as when a site clones a class and forgets it.
+    // Only the later subclasses can be copies, so they are copies more often, and the share
+    // holds for the whole file.
+    const int farBack = options.subclasses / 4;
+    const double copyChance = options.duplicate_share * options.subclasses /
+                              std::max(1, options.subclasses - farBack - 1);
     quint32 next = 1;
     for (int i = 0; i < options.subclasses; ++i) {
         const quint32 subclassNumber = next;
         next += quint32(dice.between(1, 3));
-        // Exact duplicates are copied from far back, as when a site clones a class and forgets it.
-        const int farBack = options.subclasses / 4;
         Body body;
-        if (i > farBack && dice.chance(options.duplicate_share))
+        if (i > farBack && dice.chance(copyChance))
             body = bodies[dice.between(0, i - farBack - 1)];
         else
             body = make_body(dice, byAxles);
