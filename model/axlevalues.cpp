@@ -1,8 +1,6 @@
 // The four per-axle lists: entries, their sums and the rules that judge them.
 #include "model/subclass.h"
 
-#include "model/reals.h"
-
 #include <QDebug>
 
 namespace {
@@ -36,7 +34,7 @@ float sum_of(const QStringList& list)
 {
     float sum = 0.0f;
     for (const QString& entry : list)
-        sum += as_real(QString::number(as_real(entry), 'f', 2));
+        sum += QString::number(entry.toFloat(), 'f', 2).toFloat();
     return sum;
 }
 
@@ -152,7 +150,7 @@ bool Subclass::is_max_axle_weight_valid(int index) const
                    << " exists in array of size " << max_axle_weights.size();
         return false;
     }
-    return as_real(max_axle_weights.at(index)) > 0.0f;
+    return max_axle_weights.at(index).toFloat() > 0.0f;
 }
 
 bool Subclass::is_tyre_type_valid(int index) const
@@ -175,8 +173,8 @@ bool Subclass::is_min_distance_valid(int index, const QString& header_min,
     }
     if (!held(max_distances, index))
         return false;
-    return min_distance_within(as_real(min_distances.at(index)), as_real(max_distances.at(index)),
-                               as_real(header_min), as_real(header_max));
+    return min_distance_within(min_distances.at(index).toFloat(), max_distances.at(index).toFloat(),
+                               header_min.toFloat(), header_max.toFloat());
 }
 
 bool Subclass::is_max_distance_valid(int index, const QString& header_min,
@@ -186,8 +184,8 @@ bool Subclass::is_max_distance_valid(int index, const QString& header_min,
         warn_max_distance_missing(index, max_distances.size());
         return false;
     }
-    return max_distance_within(as_real(min_distances.at(index)), as_real(max_distances.at(index)),
-                               as_real(header_min), as_real(header_max));
+    return max_distance_within(min_distances.at(index).toFloat(), max_distances.at(index).toFloat(),
+                               header_min.toFloat(), header_max.toFloat());
 }
 
 bool Subclass::is_gap_valid(int index, float header_min, float header_max) const
@@ -199,8 +197,8 @@ bool Subclass::is_gap_valid(int index, float header_min, float header_max) const
     }
     if (!held(max_distances, index))
         return false;
-    const float min = as_real(min_distances.at(index));
-    const float max = as_real(max_distances.at(index));
+    const float min = min_distances.at(index).toFloat();
+    const float max = max_distances.at(index).toFloat();
     if (!min_distance_within(min, max, header_min, header_max))
         return false;
     if (min_distances.size() != max_distances.size()) {

@@ -4,12 +4,11 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QRegExp>
 #include <QSettings>
 #include <QTextCodec>
 #include <QTextStream>
 #include <QVector>
-
-#include <algorithm>
 
 QTextCodec* Conf::file_codec()
 {
@@ -46,27 +45,6 @@ void Conf::finish_section(Subclass::Section& pending)
 
 namespace {
 
-const QLatin1String subclass_prefix("[subclass_");
-
-// "\[subclass_\d+\]" as the whole line, a digit being what QChar::isDigit() says, as for \d.
-// Checked by hand rather than by a regular expression: every line of the file passes here.
-bool is_subclass_section_line(const QStringRef& line)
-{
-    if (line.size() <= subclass_prefix.size() + 1 || !line.startsWith(subclass_prefix) ||
-        line.at(line.size() - 1) != QLatin1Char(']'))
-        return false;
-    for (int i = subclass_prefix.size(); i < line.size() - 1; ++i) {
-        if (!line.at(i).isDigit())
-            return false;
-    }
-    return true;
-}
-
-bool is_blank(const QStringRef& line)
-{
-    return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.isSpace(); });
-}
-
 // The same dozen keys stand in every section: each is made once and shared by all sections.
 class KeyCache
 {
@@ -102,8 +80,12 @@ void Conf::read_subclasses(const QString& path)
     const QString text = stream.readAll();
     file.close();
 
+    // Compiled once; matching changes a QRegExp's state, so each read matches with copies.
+    static const QRegExp section_pattern(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"));
+    static const QRegExp digits_pattern(QStringLiteral("\\d+"));
+    QRegExp section_line = section_pattern;
+    QRegExp digits = digits_pattern;
     const QLatin1String classes_line("[classes]");
-    const QString subclass_key = QStringLiteral("subclass");
     Subclass::Section pending;
     KeyCache keys;
     bool in_classes = false;
@@ -115,31 +97,32 @@ void Conf::read_subclasses(const QString& path)
         const QStringRef line = text.midRef(start, end - start);
         start = end + 1;
         ++line_number;
-        if (is_blank(line))
+        if (line.trimmed().isEmpty())
             continue;
-        if (is_subclass_section_line(line)) {
-            finish_section(pending);
-            // The digits of N.
-            pending.insert(subclass_key, line.mid(subclass_prefix.size(),
-                                                  line.size() - subclass_prefix.size() - 1)
-                                             .toString());
-            in_classes = false;
-            continue;
-        }
-        if (line == classes_line) {
-            in_classes = true;
-            continue;
+        // A section line matches as a whole, so it begins with "[": other lines skip the match.
+        if (line.startsWith(QLatin1Char('['))) {
+            const QString whole = line.toString();
+            if (section_line.exactMatch(whole)) {
+                in_classes = whole == classes_line;
+                if (!in_classes) {
+                    finish_section(pending);
+                    digits.indexIn(whole);
+                    pending.insert(QStringLiteral("subclass"), digits.cap(0));
+                }
+                continue;
+            }
         }
         if (in_classes)
             continue;
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0 || line.indexOf(QLatin1Char('='), equals + 1) >= 0) {
+        // Split at "=", the line gives a key and a value only when it holds exactly one.
+        if (line.count(QLatin1Char('=')) != 1) {
             // What follows is lost; the caller learns where, so it can tell the user.
             stopped_line = line_number;
             stopped_text = line.toString();
             qWarning() << "Read a line without equals:" << stopped_text;
             return;
         }
+        const int equals = line.indexOf(QLatin1Char('='));
         pending.insert(keys.key(line.left(equals)), line.mid(equals + 1).toString());
     }
     finish_section(pending);

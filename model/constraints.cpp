@@ -1,9 +1,52 @@
 // Combined axle constraints: the three lists, the two whole-vehicle totals and their grammar.
 #include "model/subclass.h"
 
-#include "model/grammar.h"
-
 #include <QDebug>
+#include <QRegExp>
+
+namespace {
+
+// Each grammar is compiled once, on first use. Matching changes a QRegExp's state, so every
+// check matches with its own copy, which shares the compiled pattern.
+bool matches_whole(const QRegExp& grammar, const QString& text)
+{
+    QRegExp matcher = grammar;
+    return matcher.exactMatch(text);
+}
+
+bool is_combined_weight_limit(const QString& text)
+{
+    static const QRegExp grammar(QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*"));
+    return matches_whole(grammar, text);
+}
+
+bool is_combined_distance_constraint(const QString& text)
+{
+    static const QRegExp grammar(
+        QStringLiteral("(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?"));
+    return matches_whole(grammar, text);
+}
+
+bool is_combined_weight_constraint(const QString& text)
+{
+    static const QRegExp grammar(
+        QStringLiteral("(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+"));
+    return matches_whole(grammar, text);
+}
+
+bool is_total_distance(const QString& text)
+{
+    static const QRegExp grammar(QStringLiteral("\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?"));
+    return matches_whole(grammar, text);
+}
+
+bool is_total_weight(const QString& text)
+{
+    static const QRegExp grammar(QStringLiteral("\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+"));
+    return matches_whole(grammar, text);
+}
+
+} // namespace
 
 QStringList* Subclass::constraint_list(const QString& kind)
 {
@@ -80,20 +123,20 @@ bool Subclass::is_constraint_valid(int index, const QString& kind) const
     }
     const QString& value = list->at(index);
     if (list == &combined_weight_limits)
-        return grammar::is_combined_weight_limit(value);
+        return is_combined_weight_limit(value);
     if (list == &combined_distance_constraints)
-        return grammar::is_combined_distance_constraint(value);
-    return grammar::is_combined_weight_constraint(value);
+        return is_combined_distance_constraint(value);
+    return is_combined_weight_constraint(value);
 }
 
 bool Subclass::is_adsl_0_valid() const
 {
     const QString total = get_adsl_0();
-    return total.isEmpty() || grammar::is_total_distance(total);
+    return total.isEmpty() || is_total_distance(total);
 }
 
 bool Subclass::is_awsl_0_valid() const
 {
     const QString total = get_awsl_0();
-    return total.isEmpty() || grammar::is_total_weight(total);
+    return total.isEmpty() || is_total_weight(total);
 }

@@ -2,7 +2,6 @@
 #include "model/conf.h"
 
 #include "model/countrycodes.h"
-#include "model/reals.h"
 
 #include <QtGlobal>
 
@@ -22,12 +21,12 @@ bool Conf::is_g_acceleration_constant_valid() const
 {
     if (!classes.contains(QStringLiteral("g_acceleration_constant")))
         return false;
-    return as_real(get_g_acceleration_constant()) > 0.0f;
+    return get_g_acceleration_constant().toFloat() > 0.0f;
 }
 
 bool Conf::is_group_max_distance_valid() const
 {
-    return as_real(get_group_max_distance__m()) > 0.0f;
+    return get_group_max_distance__m().toFloat() > 0.0f;
 }
 
 bool Conf::is_country_code_valid() const
@@ -63,7 +62,7 @@ Conf::MaxAxleDistance Conf::check_max_axle_distance() const
         return MaxAxleDistance::invalid;
     for (const Subclass& subclass : subclasses) {
         for (const QString& entry : subclass.get_max_distances()) {
-            if (as_real(entry) > max)
+            if (entry.toFloat() > max)
                 return MaxAxleDistance::lower_than_subclasses;
         }
     }

@@ -1,8 +1,6 @@
 // The checks that run before a configuration is saved: duplicates, completeness, the header.
 #include "model/conf.h"
 
-#include "model/reals.h"
-
 #include <QHash>
 #include <QVector>
 
@@ -24,7 +22,7 @@ bool lists_match(const QStringList& a, const QStringList& b)
 
 bool positive_entry(const QStringList& list, qint64 index)
 {
-    return index < list.size() && as_real(list.at(int(index))) > 0.0f;
+    return index < list.size() && list.at(int(index)).toFloat() > 0.0f;
 }
 
 } // namespace

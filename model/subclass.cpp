@@ -1,10 +1,8 @@
 // The scalar values of a subclass and the rules that judge them.
 #include "model/subclass.h"
 
-#include "model/grammar.h"
-#include "model/reals.h"
-
 #include <QDebug>
+#include <QRegExp>
 
 #include <algorithm>
 
@@ -181,7 +179,7 @@ void Subclass::set_awsl_0(const QString& value)
 bool Subclass::is_number_of_axles_valid() const
 {
     const QString n = get_number_of_axles();
-    return n.toInt() > 1 && as_real(n) <= 20.0f;
+    return n.toInt() > 1 && n.toFloat() <= 20.0f;
 }
 
 bool Subclass::is_axle_configuration_valid() const
@@ -189,18 +187,18 @@ bool Subclass::is_axle_configuration_valid() const
     const QString configuration = get_axle_configuration();
     if (configuration.isEmpty())
         return false;
-    if (!grammar::is_axle_configuration(configuration))
+    // Compiled once; matching changes a QRegExp's state, so each call matches with a copy.
+    static const QRegExp shape_pattern(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
+    static const QRegExp digits_pattern(QStringLiteral("\\d+"));
+    QRegExp shape = shape_pattern;
+    if (!shape.exactMatch(configuration))
         return false;
-    // The counts of the units add up to the axles of the whole vehicle. Each count is a run of
-    // digits between two letters, read as an unsigned number.
+    // The counts of the units add up to the axles of the whole vehicle.
+    QRegExp digits = digits_pattern;
     qint64 sum = 0;
-    for (int start = 1; start < configuration.size();) {
-        int end = start;
-        while (end < configuration.size() && configuration.at(end).isDigit())
-            ++end;
-        sum += configuration.midRef(start, end - start).toUInt();
-        start = end + 1;
-    }
+    for (int pos = digits.indexIn(configuration); pos >= 0;
+         pos = digits.indexIn(configuration, pos + digits.matchedLength()))
+        sum += digits.cap(0).toUInt();
     return sum == get_number_of_axles().toInt();
 }
 
@@ -245,7 +243,7 @@ bool Subclass::can_draw() const
         const bool held = i < min_distances.size() && i < max_distances.size();
         const QString min = held ? min_distances.at(int(i)) : QString();
         const QString max = held ? max_distances.at(int(i)) : QString();
-        if (!held || !(as_real(min) > 0.0f) || !(as_real(max) > 0.0f)) {
+        if (!held || !(min.toFloat() > 0.0f) || !(max.toFloat() > 0.0f)) {
             qDebug() << "Can't draw because at index" << i << "min dist is" << min
                      << "and max dist is" << max;
             return false;

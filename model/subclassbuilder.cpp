@@ -9,22 +9,6 @@
 
 namespace {
 
-// QString::split at "," keeping empty parts, with the list sized once: every subclass of a file
-// has four such lists.
-QStringList split_at_commas(const QString& text)
-{
-    QStringList parts;
-    parts.reserve(text.count(QLatin1Char(',')) + 1);
-    int from = 0;
-    for (int comma = text.indexOf(QLatin1Char(',')); comma >= 0;
-         comma = text.indexOf(QLatin1Char(','), from)) {
-        parts.append(text.mid(from, comma - from));
-        from = comma + 1;
-    }
-    parts.append(text.mid(from));
-    return parts;
-}
-
 // The keys a section may hold for the record, in ascending key order: the section map is in
 // that order too, so one walk through both finds every value.
 namespace fields {
@@ -130,13 +114,13 @@ Subclass Subclass::from_section(const Section& section)
     const QString& mins = values[fields::min_distances];
     const QString& maxs = values[fields::max_distances];
     if (!mins.isEmpty() && !maxs.isEmpty()) {
-        s.min_distances = split_at_commas(mins);
-        s.max_distances = split_at_commas(maxs);
+        s.min_distances = mins.split(QLatin1Char(','));
+        s.max_distances = maxs.split(QLatin1Char(','));
         if (s.min_distances.size() != s.max_distances.size())
             qWarning() << "Mins and maxs have a different number of elements!";
     }
     if (!values[fields::tyres].isEmpty())
-        s.tyre_types = split_at_commas(values[fields::tyres]);
+        s.tyre_types = values[fields::tyres].split(QLatin1Char(','));
     s.parse_max_axle_weights(values[fields::weights]);
     // After the lists are filled, so that it only pads them.
     s.pad_lists(values[fields::number_of_axles]);
