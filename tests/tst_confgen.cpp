@@ -28,7 +28,6 @@ void TestConfGen::cleanSite_data()
     QTest::addColumn<double>("share");
     QTest::newRow("one") << 1 << quint64(1) << 0.02;
     QTest::newRow("a site") << 3000 << quint64(1) << 0.02;
-    QTest::newRow("another seed") << 3000 << quint64(77) << 0.02;
     QTest::newRow("many copies") << 800 << quint64(3) << 0.25;
     QTest::newRow("none") << 800 << quint64(3) << 0.0;
 }
