@@ -22,12 +22,15 @@ void Subclass::parse_max_axle_weights(const QString& text)
     QRegExp item = item_pattern;
     for (int pos = item.indexIn(text); pos >= 0;
          pos = item.indexIn(text, pos + item.matchedLength())) {
-        const QStringList parts = item.cap(0).split(QLatin1Char(','));
-        if (parts.size() != 2) {
-            qWarning() << "Expected two values for axle weight, got " << parts;
+        // Split at ",", the match gives an axle number and a weight only when it holds
+        // exactly one; it is read in place, so only the weight becomes a string of its own.
+        const QStringRef match = text.midRef(pos, item.matchedLength());
+        if (match.count(QLatin1Char(',')) != 1) {
+            qWarning() << "Expected two values for axle weight, got "
+                       << item.cap(0).split(QLatin1Char(','));
             return;
         }
-        max_axle_weights.append(parts.at(1));
+        max_axle_weights.append(match.mid(match.indexOf(QLatin1Char(',')) + 1).toString());
     }
 
     // A combined limit joins at least two axle numbers with "+".
@@ -36,5 +39,5 @@ void Subclass::parse_max_axle_weights(const QString& text)
     QRegExp limit = limit_pattern;
     for (int pos = limit.indexIn(text); pos >= 0;
          pos = limit.indexIn(text, pos + limit.matchedLength()))
-        combined_weight_limits.append(limit.cap(0));
+        combined_weight_limits.append(text.mid(pos, limit.matchedLength()));
 }

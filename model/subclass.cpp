@@ -198,7 +198,7 @@ bool Subclass::is_axle_configuration_valid() const
     qint64 sum = 0;
     for (int pos = digits.indexIn(configuration); pos >= 0;
          pos = digits.indexIn(configuration, pos + digits.matchedLength()))
-        sum += digits.cap(0).toUInt();
+        sum += configuration.midRef(pos, digits.matchedLength()).toUInt();
     return sum == get_number_of_axles().toInt();
 }
 
