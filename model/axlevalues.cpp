@@ -43,6 +43,29 @@ bool held(const QStringList& list, int index)
     return index >= 0 && index < list.size();
 }
 
+void warn_min_distance_missing(int index, int size)
+{
+    qWarning() << "is_min_distance_valid: Checking if a nonexistent index " << index
+               << " exists in array of size " << size;
+}
+
+void warn_max_distance_missing(int index, int size)
+{
+    qWarning() << "is_max_distance_valid: Checking if a nonexistent index " << index
+               << " exists in array of size " << size;
+}
+
+// A comparison with a value that is not a number fails.
+bool min_distance_within(float min, float max, float header_min, float header_max)
+{
+    return max >= min && min >= header_min && min <= header_max;
+}
+
+bool max_distance_within(float min, float max, float header_min, float header_max)
+{
+    return max >= min && max >= header_min && max <= header_max;
+}
+
 } // namespace
 
 QString Subclass::get_max_axle_weight_at_index(int index) const
@@ -145,34 +168,42 @@ bool Subclass::is_min_distance_valid(int index, const QString& header_min,
                                      const QString& header_max) const
 {
     if (!held(min_distances, index)) {
-        qWarning() << "is_min_distance_valid: Checking if a nonexistent index " << index
-                   << " exists in array of size " << min_distances.size();
+        warn_min_distance_missing(index, min_distances.size());
         return false;
     }
     if (!held(max_distances, index))
         return false;
-    const float min = min_distances.at(index).toFloat();
-    const float max = max_distances.at(index).toFloat();
-    if (!(max >= min))
-        return false;
-    if (!(min >= header_min.toFloat()))
-        return false;
-    return min <= header_max.toFloat();
+    return min_distance_within(min_distances.at(index).toFloat(), max_distances.at(index).toFloat(),
+                               header_min.toFloat(), header_max.toFloat());
 }
 
 bool Subclass::is_max_distance_valid(int index, const QString& header_min,
                                      const QString& header_max) const
 {
     if (!held(max_distances, index) || min_distances.size() != max_distances.size()) {
-        qWarning() << "is_max_distance_valid: Checking if a nonexistent index " << index
-                   << " exists in array of size " << max_distances.size();
+        warn_max_distance_missing(index, max_distances.size());
         return false;
     }
+    return max_distance_within(min_distances.at(index).toFloat(), max_distances.at(index).toFloat(),
+                               header_min.toFloat(), header_max.toFloat());
+}
+
+bool Subclass::is_gap_valid(int index, float header_min, float header_max) const
+{
+    // is_min_distance_valid, then is_max_distance_valid, reading each entry once.
+    if (!held(min_distances, index)) {
+        warn_min_distance_missing(index, min_distances.size());
+        return false;
+    }
+    if (!held(max_distances, index))
+        return false;
     const float min = min_distances.at(index).toFloat();
     const float max = max_distances.at(index).toFloat();
-    if (!(max >= min))
+    if (!min_distance_within(min, max, header_min, header_max))
         return false;
-    if (!(max >= header_min.toFloat()))
+    if (min_distances.size() != max_distances.size()) {
+        warn_max_distance_missing(index, max_distances.size());
         return false;
-    return max <= header_max.toFloat();
+    }
+    return max_distance_within(min, max, header_min, header_max);
 }

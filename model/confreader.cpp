@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTextCodec>
 #include <QTextStream>
+#include <QVector>
 
 QTextCodec* Conf::file_codec()
 {
@@ -42,45 +43,87 @@ void Conf::finish_section(Subclass::Section& pending)
     pending.clear();
 }
 
+namespace {
+
+// The same dozen keys stand in every section: each is made once and shared by all sections.
+class KeyCache
+{
+public:
+    QString key(const QStringRef& wanted)
+    {
+        for (const QString& known : keys) {
+            if (known == wanted)
+                return known;
+        }
+        const QString key = wanted.toString();
+        // Files with ever new keys would make the search slow; they just allocate instead.
+        if (keys.size() < 64)
+            keys.append(key);
+        return key;
+    }
+
+private:
+    QVector<QString> keys;
+};
+
+} // namespace
+
 void Conf::read_subclasses(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
+    // The whole text at once, decoded as a stream decodes it (in text mode, so without any CR):
+    // lines are then views into it, and only keys and values become strings of their own.
     QTextStream stream(&file);
     stream.setCodec(file_codec());
+    const QString text = stream.readAll();
+    file.close();
 
-    const QString classes_line = QStringLiteral("[classes]");
-    QRegExp section_line(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"));
-    QRegExp digits(QStringLiteral("\\d+"));
+    // Compiled once; matching changes a QRegExp's state, so each read matches with copies.
+    static const QRegExp section_pattern(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"));
+    static const QRegExp digits_pattern(QStringLiteral("\\d+"));
+    QRegExp section_line = section_pattern;
+    QRegExp digits = digits_pattern;
+    const QLatin1String classes_line("[classes]");
     Subclass::Section pending;
-    QString current_section;
+    KeyCache keys;
+    bool in_classes = false;
     int line_number = 0;
-    QString line;
-    while (stream.readLineInto(&line)) {
+    for (int start = 0; start < text.size();) {
+        int end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        const QStringRef line = text.midRef(start, end - start);
+        start = end + 1;
         ++line_number;
         if (line.trimmed().isEmpty())
             continue;
-        if (section_line.indexIn(line) >= 0 && section_line.cap(0) == line) {
-            if (line != classes_line) {
-                finish_section(pending);
-                digits.indexIn(line);
-                pending.insert(QStringLiteral("subclass"), digits.cap(0));
+        // A section line matches as a whole, so it begins with "[": other lines skip the match.
+        if (line.startsWith(QLatin1Char('['))) {
+            const QString whole = line.toString();
+            if (section_line.exactMatch(whole)) {
+                in_classes = whole == classes_line;
+                if (!in_classes) {
+                    finish_section(pending);
+                    digits.indexIn(whole);
+                    pending.insert(QStringLiteral("subclass"), digits.cap(0));
+                }
+                continue;
             }
-            current_section = line;
-            continue;
         }
-        if (current_section == classes_line)
+        if (in_classes)
             continue;
-        const QStringList parts = line.split(QLatin1Char('='));
-        if (parts.size() != 2) {
-            qWarning() << "Read a line without equals:" << line;
+        // Split at "=", the line gives a key and a value only when it holds exactly one.
+        if (line.count(QLatin1Char('=')) != 1) {
             // What follows is lost; the caller learns where, so it can tell the user.
             stopped_line = line_number;
-            stopped_text = line;
+            stopped_text = line.toString();
+            qWarning() << "Read a line without equals:" << stopped_text;
             return;
         }
-        pending.insert(parts.at(0), parts.at(1));
+        const int equals = line.indexOf(QLatin1Char('='));
+        pending.insert(keys.key(line.left(equals)), line.mid(equals + 1).toString());
     }
     finish_section(pending);
 }

@@ -19,58 +19,89 @@ int items_to_write(qint64 wanted, int largest_valid)
     return int(std::max<qint64>(0, std::min<qint64>(wanted, largest_valid)));
 }
 
-QString item(const QStringList& list, int index, quint32 number, const char* what)
+const QString& item(const QStringList& list, int index, quint32 number, const char* what)
 {
+    static const QString missing;
     if (index < list.size())
         return list.at(index);
     qWarning() << "section_text: subclass" << number << "has no" << what << "at index" << index
                << "in array of size" << list.size();
-    return QString();
+    return missing;
+}
+
+void append_line(QString& text, const QString& key, const QString& value)
+{
+    text += key;
+    text += QLatin1Char('=');
+    text += value;
+    text += line_end;
+}
+
+// Items are joined, so no line ends in a separator; a line without items keeps its "=", or it
+// would stop the reading of the file at that line.
+void append_items(QString& text, const char* key, const QStringList& list, int count,
+                  quint32 number, const char* what)
+{
+    text += QLatin1String(key);
+    text += QLatin1Char('=');
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            text += QLatin1Char(',');
+        text += item(list, i, number, what);
+    }
+    text += line_end;
 }
 
 } // namespace
 
-QString Subclass::section_text() const
+// Everything is appended to the one text: a file of thousands of subclasses is written without
+// a string of its own for every item and line.
+void Subclass::append_section_text(QString& text) const
 {
-    QString text = QStringLiteral("[subclass_") + QString::number(number) + QLatin1Char(']');
+    text += QLatin1String("[subclass_");
+    text += QString::number(number);
+    text += QLatin1Char(']');
     text += line_end;
     for (auto it = scalars.cbegin(); it != scalars.cend(); ++it) {
-        if (it.value().isEmpty())
-            continue;
-        text += it.key() + QLatin1Char('=') + it.value() + line_end;
+        if (!it.value().isEmpty())
+            append_line(text, it.key(), it.value());
     }
 
     const qint64 n = get_number_of_axles().toInt();
-    // Items are joined, so no line ends in a separator; a line without items keeps its "=",
-    // or it would stop the reading of the file at that line.
-    QStringList items;
-    for (int i = 0, count = items_to_write(n, max_axles); i < count; ++i)
-        items << item(tyre_types, i, number, "tyre type");
-    text += QLatin1String("tyre_type=") + items.join(QLatin1Char(',')) + line_end;
+    const int axles = items_to_write(n, max_axles);
+    const int gaps = items_to_write(n - 1, max_axles - 1);
+    append_items(text, "tyre_type", tyre_types, axles, number, "tyre type");
 
-    items.clear();
-    for (int i = 0, count = items_to_write(n, max_axles); i < count; ++i)
-        items << QString::number(i + 1) + QLatin1Char(',') +
-                     item(max_axle_weights, i, number, "axle weight");
-    items += combined_weight_limits;
-    text += QLatin1String("max_axle_weight__kN=") + items.join(QLatin1Char(';')) + line_end;
+    text += QLatin1String("max_axle_weight__kN=");
+    for (int i = 0; i < axles; ++i) {
+        if (i > 0)
+            text += QLatin1Char(';');
+        text += QString::number(i + 1);
+        text += QLatin1Char(',');
+        text += item(max_axle_weights, i, number, "axle weight");
+    }
+    for (int k = 0; k < combined_weight_limits.size(); ++k) {
+        if (axles > 0 || k > 0)
+            text += QLatin1Char(';');
+        text += combined_weight_limits.at(k);
+    }
+    text += line_end;
 
-    items.clear();
-    for (int i = 0, count = items_to_write(n - 1, max_axles - 1); i < count; ++i)
-        items << item(max_distances, i, number, "max axle distance");
-    text += QLatin1String("max_axle_distance__m=") + items.join(QLatin1Char(',')) + line_end;
-
-    items.clear();
-    for (int i = 0, count = items_to_write(n - 1, max_axles - 1); i < count; ++i)
-        items << item(min_distances, i, number, "min axle distance");
-    text += QLatin1String("min_axle_distance__m=") + items.join(QLatin1Char(',')) + line_end;
+    append_items(text, "max_axle_distance__m", max_distances, gaps, number, "max axle distance");
+    append_items(text, "min_axle_distance__m", min_distances, gaps, number, "min axle distance");
 
     for (int k = 0; k < combined_distance_constraints.size(); ++k)
-        text += QStringLiteral("adsl_") + QString::number(k + 1) + QLatin1Char('=') +
-                combined_distance_constraints.at(k) + line_end;
+        append_line(text, QStringLiteral("adsl_") + QString::number(k + 1),
+                    combined_distance_constraints.at(k));
     for (int k = 0; k < combined_weight_constraints.size(); ++k)
-        text += QStringLiteral("awsl_") + QString::number(k + 1) + QLatin1Char('=') +
-                combined_weight_constraints.at(k) + line_end;
+        append_line(text, QStringLiteral("awsl_") + QString::number(k + 1),
+                    combined_weight_constraints.at(k));
+}
+
+QString Subclass::section_text() const
+{
+    QString text;
+    append_section_text(text);
     return text;
 }
 
@@ -79,13 +110,12 @@ QString Conf::to_text() const
     QString text = QStringLiteral("[classes]");
     text += line_end;
     for (auto it = classes.cbegin(); it != classes.cend(); ++it) {
-        if (it.value().isEmpty())
-            continue;
-        text += it.key() + QLatin1Char('=') + it.value() + line_end;
+        if (!it.value().isEmpty())
+            append_line(text, it.key(), it.value());
     }
     text += line_end;
     for (const Subclass& subclass : subclasses) {
-        text += subclass.section_text();
+        subclass.append_section_text(text);
         text += line_end;
     }
     return text;

@@ -6,15 +6,44 @@
 
 namespace {
 
-const char* const combined_weight_limit_pattern = "(?:\\d+\\+)+\\d+,\\d+\\.?\\d*";
-const char* const adsl_pattern = "(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?";
-const char* const awsl_pattern = "(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+";
-const char* const adsl_0_pattern = "\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?";
-const char* const awsl_0_pattern = "\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+";
-
-bool matches_whole(const char* pattern, const QString& text)
+// Each grammar is compiled once, on first use. Matching changes a QRegExp's state, so every
+// check matches with its own copy, which shares the compiled pattern.
+bool matches_whole(const QRegExp& grammar, const QString& text)
 {
-    return QRegExp(QLatin1String(pattern)).exactMatch(text);
+    QRegExp matcher = grammar;
+    return matcher.exactMatch(text);
+}
+
+bool is_combined_weight_limit(const QString& text)
+{
+    static const QRegExp grammar(QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*"));
+    return matches_whole(grammar, text);
+}
+
+bool is_combined_distance_constraint(const QString& text)
+{
+    static const QRegExp grammar(
+        QStringLiteral("(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?"));
+    return matches_whole(grammar, text);
+}
+
+bool is_combined_weight_constraint(const QString& text)
+{
+    static const QRegExp grammar(
+        QStringLiteral("(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+"));
+    return matches_whole(grammar, text);
+}
+
+bool is_total_distance(const QString& text)
+{
+    static const QRegExp grammar(QStringLiteral("\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?"));
+    return matches_whole(grammar, text);
+}
+
+bool is_total_weight(const QString& text)
+{
+    static const QRegExp grammar(QStringLiteral("\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+"));
+    return matches_whole(grammar, text);
 }
 
 } // namespace
@@ -92,20 +121,22 @@ bool Subclass::is_constraint_valid(int index, const QString& kind) const
                    << list->size();
         return false;
     }
-    const char* pattern = kind == QLatin1String("default") ? combined_weight_limit_pattern
-                          : kind == QLatin1String("adsl")  ? adsl_pattern
-                                                           : awsl_pattern;
-    return matches_whole(pattern, list->at(index));
+    const QString& value = list->at(index);
+    if (list == &combined_weight_limits)
+        return is_combined_weight_limit(value);
+    if (list == &combined_distance_constraints)
+        return is_combined_distance_constraint(value);
+    return is_combined_weight_constraint(value);
 }
 
 bool Subclass::is_adsl_0_valid() const
 {
     const QString total = get_adsl_0();
-    return total.isEmpty() || matches_whole(adsl_0_pattern, total);
+    return total.isEmpty() || is_total_distance(total);
 }
 
 bool Subclass::is_awsl_0_valid() const
 {
     const QString total = get_awsl_0();
-    return total.isEmpty() || matches_whole(awsl_0_pattern, total);
+    return total.isEmpty() || is_total_weight(total);
 }

@@ -1,6 +1,9 @@
 // The checks that run before a configuration is saved: duplicates, completeness, the header.
 #include "model/conf.h"
 
+#include <QHash>
+#include <QVector>
+
 #include <algorithm>
 #include <iterator>
 
@@ -56,7 +59,47 @@ QString Conf::find_duplicate_subclasses_pairwise() const
 
 QString Conf::find_duplicate_subclasses() const
 {
-    return find_duplicate_subclasses_pairwise();
+    // Equal records hold as many scalar values and the same values in key order, so they share
+    // a hash of those values; only records of one bucket need the full comparison, with its
+    // list rule that no hash could capture (an empty list matches any list).
+    const int count = subclasses.size();
+    QVector<QMap<quint32, Subclass>::const_iterator> records;
+    QVector<uint> hashes;
+    records.reserve(count);
+    hashes.reserve(count);
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        const Subclass::Section& values = it.value().scalar_values();
+        uint hash = uint(values.size());
+        for (const QString& value : values)
+            hash = hash * 31u + qHash(value);
+        records.append(it);
+        hashes.append(hash);
+    }
+
+    // later[i]: the next record after i in ascending number with the same hash, or -1.
+    QVector<int> later(count, -1);
+    QHash<uint, int> first_of_bucket;
+    first_of_bucket.reserve(count);
+    for (int i = count - 1; i >= 0; --i) {
+        auto bucket = first_of_bucket.find(hashes.at(i));
+        if (bucket == first_of_bucket.end()) {
+            first_of_bucket.insert(hashes.at(i), i);
+        } else {
+            later[i] = bucket.value();
+            bucket.value() = i;
+        }
+    }
+
+    // A in ascending number, B in ascending number after it: the first pair found is the one
+    // the pairwise comparison finds.
+    for (int a = 0; a < count; ++a) {
+        for (int b = later.at(a); b >= 0; b = later.at(b)) {
+            if (subclasses_equal(records.at(a).value(), records.at(b).value()))
+                return QString::number(records.at(a).key()) + QStringLiteral(" = ") +
+                       QString::number(records.at(b).key());
+        }
+    }
+    return QString();
 }
 
 bool Conf::is_complete_for_saving(const Subclass& s)

@@ -6,27 +6,34 @@
 
 #include <algorithm>
 
-QString Subclass::scalar(const char* key) const
+// Keys come in as QStringLiteral: static text, so reading or storing a value allocates nothing
+// for its key. Every check of every subclass reads its values through here.
+QString Subclass::scalar(const QString& key) const
 {
-    return scalars.value(QLatin1String(key));
+    return scalars.value(key);
 }
 
-void Subclass::set_scalar(const char* key, const QString& value)
+void Subclass::set_scalar(const QString& key, const QString& value)
 {
-    scalars.insert(QLatin1String(key), value);
+    scalars.insert(key, value);
 }
 
 QString Subclass::get_number_of_axles() const
 {
-    return scalar("number_of_axles");
+    return scalar(QStringLiteral("number_of_axles"));
 }
 
 void Subclass::set_number_of_axles(const QString& value)
 {
-    set_scalar("number_of_axles", value);
+    set_scalar(QStringLiteral("number_of_axles"), value);
+    pad_lists(value);
+}
+
+void Subclass::pad_lists(const QString& number_of_axles)
+{
     // The editors may grow the lists one entry past the axles in use; nothing needs more
     // than the largest valid count, so an absurd count pads no further than that.
-    const int n = std::min(value.toInt(), max_axles);
+    const int n = std::min(number_of_axles.toInt(), max_axles);
     while (n > min_distances.size()) {
         if (min_distances.size() != max_distances.size())
             qWarning() << "set_number_of_axles-axles:" << min_distances.size()
@@ -45,128 +52,128 @@ void Subclass::set_number_of_axles(const QString& value)
 
 QString Subclass::get_axle_configuration() const
 {
-    return scalar("axle_configuration");
+    return scalar(QStringLiteral("axle_configuration"));
 }
 void Subclass::set_axle_configuration(const QString& value)
 {
-    set_scalar("axle_configuration", value.toUpper());
+    set_scalar(QStringLiteral("axle_configuration"), value.toUpper());
 }
 
 QString Subclass::get_category() const
 {
-    return scalar("category");
+    return scalar(QStringLiteral("category"));
 }
 void Subclass::set_category(const QString& value)
 {
-    set_scalar("category", value);
+    set_scalar(QStringLiteral("category"), value);
 }
 
 QString Subclass::get_max_GVW__kN() const
 {
-    return scalar("max_GVW__kN");
+    return scalar(QStringLiteral("max_GVW__kN"));
 }
 void Subclass::set_max_GVW__kN(const QString& value)
 {
-    set_scalar("max_GVW__kN", value);
+    set_scalar(QStringLiteral("max_GVW__kN"), value);
 }
 
 QString Subclass::get_upper_GVW_limit__kN() const
 {
-    return scalar("upper_GVW_limit__kN");
+    return scalar(QStringLiteral("upper_GVW_limit__kN"));
 }
 void Subclass::set_upper_GVW_limit__kN(const QString& value)
 {
-    set_scalar("upper_GVW_limit__kN", value);
+    set_scalar(QStringLiteral("upper_GVW_limit__kN"), value);
 }
 
 QString Subclass::get_reclassify_up_to_subclass() const
 {
-    return scalar("reclassify_up_to_subclass");
+    return scalar(QStringLiteral("reclassify_up_to_subclass"));
 }
 void Subclass::set_reclassify_up_to_subclass(const QString& value)
 {
-    set_scalar("reclassify_up_to_subclass", value);
+    set_scalar(QStringLiteral("reclassify_up_to_subclass"), value);
 }
 
 QString Subclass::get_lower_GVW_limit__kN() const
 {
-    return scalar("lower_GVW_limit__kN");
+    return scalar(QStringLiteral("lower_GVW_limit__kN"));
 }
 void Subclass::set_lower_GVW_limit__kN(const QString& value)
 {
-    set_scalar("lower_GVW_limit__kN", value);
+    set_scalar(QStringLiteral("lower_GVW_limit__kN"), value);
 }
 
 QString Subclass::get_reclassify_down_to_subclass() const
 {
-    return scalar("reclassify_down_to_subclass");
+    return scalar(QStringLiteral("reclassify_down_to_subclass"));
 }
 void Subclass::set_reclassify_down_to_subclass(const QString& value)
 {
-    set_scalar("reclassify_down_to_subclass", value);
+    set_scalar(QStringLiteral("reclassify_down_to_subclass"), value);
 }
 
 QString Subclass::get_prepend__m() const
 {
-    return scalar("prepend__m");
+    return scalar(QStringLiteral("prepend__m"));
 }
 void Subclass::set_prepend__m(const QString& value)
 {
-    set_scalar("prepend__m", value);
+    set_scalar(QStringLiteral("prepend__m"), value);
 }
 
 QString Subclass::get_append__m() const
 {
-    return scalar("append__m");
+    return scalar(QStringLiteral("append__m"));
 }
 void Subclass::set_append__m(const QString& value)
 {
-    set_scalar("append__m", value);
+    set_scalar(QStringLiteral("append__m"), value);
 }
 
 QString Subclass::get_alias() const
 {
-    return scalar("alias");
+    return scalar(QStringLiteral("alias"));
 }
 void Subclass::set_alias(const QString& value)
 {
-    set_scalar("alias", value);
+    set_scalar(QStringLiteral("alias"), value);
 }
 
 QString Subclass::get_override_class() const
 {
-    return scalar("override_class");
+    return scalar(QStringLiteral("override_class"));
 }
 void Subclass::set_override_class(const QString& value)
 {
-    set_scalar("override_class", value);
+    set_scalar(QStringLiteral("override_class"), value);
 }
 
 QString Subclass::get_override_groups() const
 {
-    return scalar("override_groups");
+    return scalar(QStringLiteral("override_groups"));
 }
 void Subclass::set_override_groups(const QString& value)
 {
-    set_scalar("override_groups", value);
+    set_scalar(QStringLiteral("override_groups"), value);
 }
 
 QString Subclass::get_adsl_0() const
 {
-    return scalar("adsl_0");
+    return scalar(QStringLiteral("adsl_0"));
 }
 void Subclass::set_adsl_0(const QString& value)
 {
-    set_scalar("adsl_0", value);
+    set_scalar(QStringLiteral("adsl_0"), value);
 }
 
 QString Subclass::get_awsl_0() const
 {
-    return scalar("awsl_0");
+    return scalar(QStringLiteral("awsl_0"));
 }
 void Subclass::set_awsl_0(const QString& value)
 {
-    set_scalar("awsl_0", value);
+    set_scalar(QStringLiteral("awsl_0"), value);
 }
 
 bool Subclass::is_number_of_axles_valid() const
@@ -180,15 +187,18 @@ bool Subclass::is_axle_configuration_valid() const
     const QString configuration = get_axle_configuration();
     if (configuration.isEmpty())
         return false;
-    QRegExp shape(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
+    // Compiled once; matching changes a QRegExp's state, so each call matches with a copy.
+    static const QRegExp shape_pattern(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
+    static const QRegExp digits_pattern(QStringLiteral("\\d+"));
+    QRegExp shape = shape_pattern;
     if (!shape.exactMatch(configuration))
         return false;
     // The counts of the units add up to the axles of the whole vehicle.
-    QRegExp digits(QStringLiteral("\\d+"));
+    QRegExp digits = digits_pattern;
     qint64 sum = 0;
     for (int pos = digits.indexIn(configuration); pos >= 0;
          pos = digits.indexIn(configuration, pos + digits.matchedLength()))
-        sum += digits.cap(0).toUInt();
+        sum += configuration.midRef(pos, digits.matchedLength()).toUInt();
     return sum == get_number_of_axles().toInt();
 }
 

@@ -123,10 +123,16 @@ public:
 
     // The section exactly as the writer puts it into a file, ending with its line end.
     QString section_text() const;
+    void append_section_text(QString& text) const;
 
 private:
-    QString scalar(const char* key) const;
-    void set_scalar(const char* key, const QString& value);
+    // is_min_distance_valid and then is_max_distance_valid of one gap, with the header limits
+    // read once for all gaps.
+    bool is_gap_valid(int index, float header_min, float header_max) const;
+    // What set_number_of_axles does to the lists.
+    void pad_lists(const QString& number_of_axles);
+    QString scalar(const QString& key) const;
+    void set_scalar(const QString& key, const QString& value);
     QStringList* constraint_list(const QString& kind);
     const QStringList* constraint_list(const QString& kind) const;
 

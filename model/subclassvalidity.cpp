@@ -6,19 +6,20 @@ bool Subclass::is_subclass_valid(const QString& header_min, const QString& heade
     // Each loop stops at the first entry the lists do not hold, so it never runs further than
     // the lists reach, whatever number_of_axles says.
     const qint64 n = get_number_of_axles().toInt();
+    const float min = header_min.toFloat();
+    const float max = header_max.toFloat();
     for (qint64 i = 0; i < n - 1; ++i) {
-        if (!is_min_distance_valid(int(i), header_min, header_max) ||
-            !is_max_distance_valid(int(i), header_min, header_max))
+        if (!is_gap_valid(int(i), min, max))
             return false;
     }
     for (qint64 i = 0; i < n; ++i) {
         if (!is_max_axle_weight_valid(int(i)) || !is_tyre_type_valid(int(i)))
             return false;
     }
-    for (const char* kind : {"default", "adsl", "awsl"}) {
-        const QString kind_text = QLatin1String(kind);
-        for (int i = 0; i < get_constraint_count(kind_text); ++i) {
-            if (!is_constraint_valid(i, kind_text))
+    for (const QString& kind :
+         {QStringLiteral("default"), QStringLiteral("adsl"), QStringLiteral("awsl")}) {
+        for (int i = 0; i < get_constraint_count(kind); ++i) {
+            if (!is_constraint_valid(i, kind))
                 return false;
         }
     }

@@ -1,0 +1,30 @@
+// vorlan_bench: the model (and, through the same registry, the window) on large generated
+// configurations. Google Benchmark's own options apply (--benchmark_filter, --benchmark_out...);
+// after the table come the goals whose cases ran.
+#include "cases.h"
+#include "goals.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+
+int main(int argc, char* argv[])
+{
+    // The window cases run headless like the tests; a platform given by the caller wins.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+
+    register_model_benchmarks();
+
+    GoalReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.report_goals(std::cout);
+    benchmark::Shutdown();
+    return 0;
+}
