@@ -1,12 +1,22 @@
 #pragma once
 
 // Small helpers for driving the main window in tests as a user would.
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QRegExp>
+#include <QRegularExpression>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 namespace WindowDriver {
 
@@ -35,6 +45,118 @@ inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QS
         return QString();
     file.write(text.toLatin1());
     return path;
+}
+
+// What a user sees of each named widget: "name=text colour" (the colour of a line edit, when it
+// has one), "name hidden" when it or a parent is hidden, or "name missing" when there is none. Each
+// name may come with anything after a '=' or ' ', so the expected texts themselves can name the
+// widgets.
+inline QStringList onScreen(const QWidget* window, const QStringList& names)
+{
+    QStringList seen;
+    for (const QString& entry : names) {
+        const QString name = entry.section(QRegExp("[= ]"), 0, 0);
+        const auto* widget = window->findChild<QWidget*>(name);
+        if (!widget || !widget->isVisibleTo(window)) {
+            seen << name + (widget ? " hidden" : " missing");
+            continue;
+        }
+        const auto* edit = qobject_cast<const QLineEdit*>(widget);
+        const QString colour = edit ? background(edit) : QString();
+        seen << name + '=' + widget->property("text").toString() +
+                    (colour.isEmpty() ? QString() : ' ' + colour);
+    }
+    return seen;
+}
+
+// "name=text" of each shown line edit whose name starts with prefix, sorted.
+inline QStringList shownEdits(const QWidget* window, const QString& prefix)
+{
+    QStringList shown;
+    for (const QLineEdit* edit : window->findChildren<QLineEdit*>(QRegularExpression("^" + prefix)))
+        if (!edit->isHidden())
+            shown << edit->objectName() + '=' + edit->text();
+    shown.sort();
+    return shown;
+}
+
+// Answers a file dialog with path as typed, so an existing file is not questioned again; an
+// empty path cancels it.
+inline void chooseFile(QWidget* modal, const QString& path)
+{
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        static_cast<QDialog*>(dialog)->done(path.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
+    }
+}
+
+// A header and a two-axle truck that pass every check, written as the writer writes them.
+const QString siteHeader = "[classes]\ncountry_code=SI\ngroup_max_distance__m=2\n"
+                           "max_axle_distance__m=15\nmin_axle_distance__m=0.8\n"
+                           "unclassified_vehicle_subclass=140\n\n";
+const QString truckBody =
+    "axle_configuration=H2\ncategory=4\nmax_GVW__kN=176.5\nnumber_of_axles=2\n"
+    "tyre_type=1,2\nmax_axle_weight__kN=1,69.6;2,112.8\n"
+    "max_axle_distance__m=6.5\nmin_axle_distance__m=3.2\n";
+
+inline QString sectionText(int number, const QString& body)
+{
+    return QStringLiteral("[subclass_%1]\n").arg(number) + body + QLatin1Char('\n');
+}
+
+inline QString readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+// The subclass numbers a list shows, without "subclass_".
+inline QStringList listedNumbers(const QComboBox* box)
+{
+    QStringList numbers;
+    for (int i = 0; i < box->count(); ++i)
+        numbers << box->itemText(i).remove(QStringLiteral("subclass_"));
+    return numbers;
+}
+
+// Each step types into the line edit it names ("lineEditCopy 25"), or clicks the button it names.
+// Buttons take clicks only while the window is on screen.
+inline void perform(const QWidget* window, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        if (auto* edit = window->findChild<QLineEdit*>(step.section(' ', 0, 0)))
+            retype(edit, step.section(' ', 1));
+        else
+            QTest::mouseClick(window->findChild<QPushButton*>(step), Qt::LeftButton);
+    }
+}
+
+// Runs action and hands each modal dialog it opens to answer; a dialog left open is closed, so
+// a message box takes its escape button. Returns "title|text" of each message box and
+// "title|filters" of each file dialog, in turn.
+inline QStringList answerModals(const std::function<void()>& action,
+                                const std::function<void(QWidget*)>& answer = {})
+{
+    QStringList seen;
+    QPointer<QWidget> answered;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered)
+            return;
+        answered = modal;
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            seen << box->windowTitle() + '|' + box->text();
+        else if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+            seen << dialog->windowTitle() + '|' + dialog->nameFilters().join(';');
+        if (answer)
+            answer(modal);
+        if (answered && answered->isVisible())
+            answered->close();
+    });
+    timer.start(10);
+    action();
+    return seen;
 }
 
 } // namespace WindowDriver
