@@ -27,6 +27,8 @@ void GoalReporter::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
+        if (run.error_occurred)
+            ++errors;
         if (run.error_occurred || run.run_type != Run::RT_Iteration || run.iterations == 0)
             continue;
         seconds[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);

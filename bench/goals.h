@@ -30,7 +30,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override;
     // One line per goal whose two cases both ran.
     void report_goals(std::ostream& out) const;
+    // Whether a case stopped with an error.
+    bool failed() const { return errors > 0; }
 
 private:
     std::map<std::string, double> seconds;
+    int errors = 0;
 };

@@ -21,10 +21,13 @@ int main(int argc, char* argv[])
         return 1;
 
     register_model_benchmarks();
+    register_window_benchmarks();
 
     GoalReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.report_goals(std::cout);
+    release_window_benchmarks();
     benchmark::Shutdown();
-    return 0;
+    // A case that could not do its work fails the run, and with it the smoke test.
+    return reporter.failed() ? 1 : 0;
 }

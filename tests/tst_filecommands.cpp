@@ -60,6 +60,8 @@ private slots:
             {"delete all", "lineEditSubclass 1;buttonSubclass;buttonSubclass", "", "", "", "", ""},
             {"copy invalid", "lineEditSubclass 21;lineEditCopy 25;buttonCopy", "1 21 25", "21 25",
              "", "21 = 25", "red"},
+            {"copy invalid below it", "lineEditSubclass 21;lineEditCopy 5;buttonCopy", "1 21 5",
+             "5 21", "", "5 = 21", "red"},
             {"copy to a number created since it was typed",
              "lineEditCopy 30;lineEditSubclass 30;buttonSubclass;lineEditSubclass 1;buttonCopy",
              "1 21 30", "21 30", "4", "", "red"},

@@ -117,10 +117,13 @@ void Vorlan::openConfiguration(const QString& path)
     resetSubclassFields();
     showHeader();
     {
+        QStringList names;
+        names.reserve(conf.subclass_count());
+        for (quint32 number : conf.get_subclass_numbers())
+            names << QStringLiteral("subclass_") + QString::number(number);
         // The first subclass is shown once, below, after the lists are complete.
         const QSignalBlocker blocker(ui->comboBoxSubclasses);
-        for (quint32 number : conf.get_subclass_numbers())
-            ui->comboBoxSubclasses->addItem(QStringLiteral("subclass_") + QString::number(number));
+        ui->comboBoxSubclasses->addItems(names);
     }
     refreshInvalidSubclasses();
 
