@@ -1,11 +1,7 @@
 // The duplicate search against the plain comparison of every pair, on random configurations
-// made to hit the rule's corners and on generated site configurations.
-#include "confgenerator.h"
+// made to hit the rule's corners (tst_confgen compares them on generated sites).
 #include "model/conf.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <random>
@@ -94,7 +90,6 @@ class TestDuplicates : public QObject
 private slots:
     void sameAsPairwise_data();
     void sameAsPairwise();
-    void generatedConfigurations();
 };
 
 void TestDuplicates::sameAsPairwise_data()
@@ -126,24 +121,6 @@ void TestDuplicates::sameAsPairwise()
     QVERIFY2(found > 20 && none > 20,
              qPrintable(QStringLiteral("%1 found, %2 without").arg(found).arg(none)));
     QVERIFY(by_prefix > 10);
-}
-
-void TestDuplicates::generatedConfigurations()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    for (double share : {0.0, 0.02, 0.2}) {
-        const QString path = dir.filePath(QStringLiteral("%1.conf").arg(share));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(Conf::file_codec()->fromUnicode(generate_configuration({600, 1, share})));
-        file.close();
-        const Conf conf(path);
-        QCOMPARE(conf.subclass_count(), 600);
-        const QString expected = conf.find_duplicate_subclasses_pairwise();
-        QCOMPARE(conf.find_duplicate_subclasses(), expected);
-        QCOMPARE(expected.isEmpty(), share == 0.0);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestDuplicates)
