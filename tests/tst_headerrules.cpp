@@ -11,11 +11,8 @@ class TestHeaderRules : public QObject
 private slots:
     void singleKeyRules_data();
     void singleKeyRules();
-    void countryCodes();
-    void unclassifiedSubclass();
     void axleDistanceLimits_data();
     void axleDistanceLimits();
-    void maxAxleDistanceAgainstSubclasses();
 };
 
 void TestHeaderRules::singleKeyRules_data()
@@ -56,78 +53,43 @@ void TestHeaderRules::singleKeyRules()
     QCOMPARE((conf.*rules.value(key))(), valid);
 }
 
-void TestHeaderRules::countryCodes()
-{
-    Conf conf;
-    const QStringList codes = conf.get_country_codes();
-    QCOMPARE(QSet<QString>(codes.begin(), codes.end()).size(), 249);
-    QVERIFY(!conf.header().contains("country_code"));
-    conf.set_country_code("");
-    QVERIFY(conf.header().contains("country_code"));
-    conf.set_country_code("si");
-    QCOMPARE(conf.get_country_code(), QString("SI"));
-}
-
-void TestHeaderRules::unclassifiedSubclass()
-{
-    Conf conf;
-    conf.insert_subclass(140, Subclass());
-    QVERIFY(conf.is_unclassified_vehicle_subclass_valid()); // empty reads as 0
-    conf.set_unclassified_vehicle_subclass("140");
-    QVERIFY(!conf.is_unclassified_vehicle_subclass_valid());
-    conf.remove_subclass(140);
-    QVERIFY(conf.is_unclassified_vehicle_subclass_valid());
-    conf.set_unclassified_vehicle_subclass("");
-    conf.insert_subclass(0, Subclass());
-    QVERIFY(!conf.is_unclassified_vehicle_subclass_valid());
-}
-
 void TestHeaderRules::axleDistanceLimits_data()
 {
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("max");
+    QTest::addColumn<QString>("subclassMax"); // one subclass's max distances, without an axle count
     QTest::addColumn<bool>("minValid");
     QTest::addColumn<Conf::MaxAxleDistance>("maxState");
     using S = Conf::MaxAxleDistance;
-    const std::tuple<const char*, const char*, bool, S> rows[] = {
-        {"", "", true, S::invalid},        {"2.5", "2.5", true, S::valid},
-        {"2.5", "2.4", false, S::invalid}, {"", "15", true, S::valid},
-        {"0.8", "", false, S::invalid},    {"0.8", "far", false, S::invalid},
-        {"near", "15", false, S::invalid},
+    const S low = S::lower_than_subclasses;
+    // Every entry of a subclass's list counts, spare ones and empty ones (0) too.
+    const std::tuple<const char*, const char*, const char*, bool, S> rows[] = {
+        {"", "", "", true, S::invalid},        {"2.5", "2.5", "", true, S::valid},
+        {"2.5", "2.4", "", false, S::invalid}, {"", "15", "", true, S::valid},
+        {"0.8", "", "", false, S::invalid},    {"0.8", "far", "", false, S::invalid},
+        {"near", "15", "", false, S::invalid}, {"0.5", "12", "3,,12", true, S::valid},
+        {"0.5", "12", "3,,12.5", true, low},   {"0.5", "0.4", "3,,12.5", false, S::invalid},
     };
-    for (const auto& [min, max, minValid, maxState] : rows)
-        QTest::addRow("min '%s' max '%s'", min, max)
-            << QString(min) << QString(max) << minValid << maxState;
+    for (const auto& [min, max, subclassMax, minValid, maxState] : rows)
+        QTest::addRow("min '%s' max '%s' subclass '%s'", min, max, subclassMax)
+            << QString(min) << QString(max) << QString(subclassMax) << minValid << maxState;
 }
 
 void TestHeaderRules::axleDistanceLimits()
 {
     QFETCH(QString, min);
     QFETCH(QString, max);
+    QFETCH(QString, subclassMax);
     QFETCH(bool, minValid);
     QFETCH(Conf::MaxAxleDistance, maxState);
     Conf conf;
     conf.set_min_axle_distance__m(min);
     conf.set_max_axle_distance__m(max);
+    Subclass s;
+    s.set_max_distances(subclassMax.split(','));
+    conf.insert_subclass(1, s);
     QCOMPARE(conf.is_min_axle_distance_valid(), minValid);
     QCOMPARE(conf.check_max_axle_distance(), maxState);
-}
-
-void TestHeaderRules::maxAxleDistanceAgainstSubclasses()
-{
-    Conf conf;
-    conf.set_min_axle_distance__m("0.5");
-    conf.set_max_axle_distance__m("12");
-    // No axle count: every entry of the list counts, spare ones and empty ones (0) too.
-    Subclass s;
-    s.set_max_distances({"3", "", "12"});
-    conf.insert_subclass(1, s);
-    QCOMPARE(conf.check_max_axle_distance(), Conf::MaxAxleDistance::valid);
-    s.set_max_distances({"3", "", "12.5"});
-    conf.insert_subclass(2, s);
-    QCOMPARE(conf.check_max_axle_distance(), Conf::MaxAxleDistance::lower_than_subclasses);
-    conf.set_max_axle_distance__m("0.4");
-    QCOMPARE(conf.check_max_axle_distance(), Conf::MaxAxleDistance::invalid);
 }
 
 QTEST_GUILESS_MAIN(TestHeaderRules)

@@ -110,7 +110,6 @@ void TestSaveChecks::duplicates_data()
     QTest::addColumn<QStringList>("subclasses");
     QTest::addColumn<QString>("duplicate");
     // Lists match when the shorter is a prefix of the longer; constraints take no part.
-    QTest::newRow("one") << QStringList{"5:"} << "";
     QTest::newRow("7 and 9") << QStringList{"3:alias=a", "7:", "9:"} << "7 = 9";
     QTest::newRow("first pair by the lower number")
         << QStringList{"2:alias=x", "5:alias=y", "8:alias=x", "9:alias=y"} << "2 = 8";
@@ -143,6 +142,11 @@ void TestSaveChecks::validateForSaving_data()
         << QStringList{} << "group_max_distance__m=0" << O::header_invalid << 0u;
     QTest::newRow("unclassified subclass configured")
         << QStringList{"4:", "140:"} << QString() << O::header_invalid << 0u;
+    // An empty unclassified subclass reads as 0.
+    QTest::newRow("no unclassified subclass")
+        << QStringList{"4:", "140:"} << "unclassified_vehicle_subclass=" << O::save_ok << 0u;
+    QTest::newRow("no unclassified subclass, 0 configured")
+        << QStringList{"0:", "4:"} << "unclassified_vehicle_subclass=" << O::header_invalid << 0u;
     QTest::newRow("other header rules do not block")
         << QStringList{"4:", "9:"} << "uncategorised_vehicle_category=2" << O::save_ok << 0u;
     QTest::newRow("lowest incomplete wins over the header")
