@@ -7,12 +7,17 @@
 
 namespace {
 
+QJsonObject json_of(const QByteArray& text)
+{
+    return QJsonDocument::fromJson(text).object();
+}
+
 struct Run
 {
     int code = -1;
     QByteArray out;
     QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+    QJsonObject json() const { return json_of(out); }
 };
 
 Run run(const QStringList& arguments)
@@ -68,20 +73,14 @@ void TestVorlanConf::examples()
 
     const Run json = run({"check", "--json", path});
     QCOMPARE(json.code, 0);
-    const QJsonObject report = json.json();
-    QCOMPARE(report.keys(), (QStringList{"duplicates", "header", "invalid_subclasses", "round_trip",
-                                         "save_check", "stopped_at_line", "subclasses"}));
-    QCOMPARE(report.value("invalid_subclasses").toArray(), QJsonArray());
-    QCOMPARE(report.value("duplicates").toString(), QString());
-    QCOMPARE(report.value("save_check").toObject(),
-             (QJsonObject{{"outcome", "save_ok"}, {"subclass", QJsonValue()}}));
-    QVERIFY(report.value("stopped_at_line").isNull());
-    QVERIFY(report.value("round_trip").isNull());
-    const QJsonObject header = report.value("header").toObject();
-    QCOMPARE(header.size(), 7);
-    for (const QString& key : header.keys())
-        QVERIFY2(header.value(key).toBool() || header.value(key).toString() == "valid",
-                 qPrintable(key));
+    QJsonObject report = json.json();
+    QVERIFY(!report.take("subclasses").toArray().isEmpty());
+    QCOMPARE(report, json_of(R"({"duplicates": "", "invalid_subclasses": [], "round_trip": null,
+        "save_check": {"outcome": "save_ok", "subclass": null}, "stopped_at_line": null,
+        "header": {"country_code_valid": true, "g_acceleration_constant_valid": true,
+        "group_max_distance_valid": true, "max_axle_distance": "valid",
+        "min_axle_distance_valid": true, "uncategorised_vehicle_category_valid": true,
+        "unclassified_vehicle_subclass_valid": true}})"));
 }
 
 void TestVorlanConf::troubledFile()
