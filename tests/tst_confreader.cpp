@@ -79,12 +79,12 @@ void TestConfReader::load_data()
          "[classes]\n\n[subclass_1]\nadsl_0=1,20\n~adsl_1=a\nadsl_2=c\nadsl_3=b\n\n", 0},
         {"adsl_00", "[subclass_1]\nadsl_00=1:1,2\nawsl_0=10,3;20,5\nawsl_x=1:1,2;3,4\n",
          "[classes]\n\n[subclass_1]\nawsl_0=10,3;20,5\n~adsl_1=1:1,2\nawsl_1=1:1,2;3,4\n\n", 0},
-        {"odd weight texts",
-         "[subclass_1]\nnumber_of_axles=3\nmax_axle_weight__kN=1,50;2,7.;x,9;3,1e+06;1+2,90;2+3,"
-         "9\n",
-         "[classes]\n\n[subclass_1]\nnumber_of_axles=3\ntyre_type=,,\nmax_axle_weight__kN=1,50;2,7."
-         ";3,1;"
-         "1+2,90;2+3,9\nmax_axle_distance__m=,\nmin_axle_distance__m=,\n\n",
+        {"weight texts, limits",
+         "[subclass_1]\nnumber_of_axles=3\n"
+         "max_axle_weight__kN=1,50;2,7.;x,9;3,1e+06;1+2,90;2+3,9\n",
+         "[classes]\n\n[subclass_1]\nnumber_of_axles=3\ntyre_type=,,\n"
+         "max_axle_weight__kN=1,50;2,7.;3,1;1+2,90;2+3,9\n"
+         "max_axle_distance__m=,\nmin_axle_distance__m=,\n\n",
          0},
         // Without an axle count every per-axle line keeps its "=", or it would stop the reading.
         {"limit, no axle count", "[subclass_8]\nmax_axle_weight__kN=1+2,100\n",
