@@ -1,62 +1,122 @@
+// The checks of a configuration: whole-subclass verdicts, the duplicate search, the header rules,
+// and which of them block a save.
 #include "model/conf.h"
 
 #include <QtTest>
 
+#include <random>
+
 Q_DECLARE_METATYPE(Conf::SaveOutcome)
+Q_DECLARE_METATYPE(Conf::MaxAxleDistance)
 
 namespace {
 
-// A complete, valid three-axle truck with one value changed, written "what=value": a scalar,
-// a per-axle entry (weight1 is the second axle's weight), a constraint kind, or "weights" for the
-// whole weight list.
+// A complete, valid three-axle truck as read from a file, with one key given another value.
+// Two changes the editors make: "weights=..." sets the weight list without its spare entry, and
+// "default=..." adds a combined weight limit (the section builder skips both names).
 Subclass truck(quint32 number, const QString& change = QString())
 {
-    Subclass s;
+    Subclass::Section section;
+    for (const QString& line :
+         QStringList{"number_of_axles=3", "axle_configuration=H3", "category=3", "max_GVW__kN=255",
+                     "tyre_type=1,2,2", "max_axle_weight__kN=1,71;2,98.1;3,98.1",
+                     "min_axle_distance__m=3.2,1.3", "max_axle_distance__m=4.5,1.4", change})
+        section.insert(line.section('=', 0, 0), line.section('=', 1));
+    Subclass s = Subclass::from_section(section);
     s.set_number(number);
-    s.set_min_distances({"3.2", "1.3"});
-    s.set_max_distances({"4.5", "1.4"});
-    s.set_tyre_types({"1", "2", "2"});
-    s.set_max_axle_weights({"71", "98.1", "98.1"});
-    s.set_number_of_axles("3");
-    s.set_axle_configuration("H3");
-    s.set_category("3");
-    s.set_max_GVW__kN("255");
-
-    const QString what = change.section('=', 0, 0), value = change.section('=', 1);
-    const QMap<QString, void (Subclass::*)(const QString&)> scalars = {
-        {"alias", &Subclass::set_alias},       {"axles", &Subclass::set_number_of_axles},
-        {"category", &Subclass::set_category}, {"gvw", &Subclass::set_max_GVW__kN},
-        {"adsl_0", &Subclass::set_adsl_0},     {"configuration", &Subclass::set_axle_configuration},
-        {"awsl_0", &Subclass::set_awsl_0}};
-    const QMap<QString, void (Subclass::*)(const QString&, int)> entries = {
-        {"weight", &Subclass::set_max_axle_weight_at_index},
-        {"tyre", &Subclass::set_tyre_type_at_index},
-        {"min", &Subclass::set_min_distance_at_index},
-        {"max", &Subclass::set_max_distance_at_index}};
-    const QString entry = what.chopped(qMin(1, what.size()));
-    if (scalars.contains(what))
-        (s.*scalars.value(what))(value);
-    else if (what == "weights")
+    const QString key = change.section('=', 0, 0), value = change.section('=', 1);
+    if (key == "weights")
         s.set_max_axle_weights(value.split(',', Qt::SkipEmptyParts));
-    else if (entries.contains(entry))
-        (s.*entries.value(entry))(value, what.right(1).toInt());
-    else if (!what.isEmpty())
-        s.set_constraint(value, -1, what);
+    else if (key == "default")
+        s.set_constraint(value, -1, key);
     return s;
 }
 
-// Subclasses written "number:change".
-Conf conf_of(const QStringList& subclasses)
+// Subclasses written "number:change", separated by blanks.
+Conf conf_of(const QString& subclasses)
 {
     Conf conf;
-    for (const QString& entry : subclasses) {
+    for (const QString& entry : subclasses.split(' ', Qt::SkipEmptyParts)) {
         const quint32 number = entry.section(':', 0, 0).toUInt();
         conf.insert_subclass(number, truck(number, entry.section(':', 1)));
     }
     return conf;
 }
 
+// Equal values under different keys count as equal, so values land under random keys.
+using Setter = void (Subclass::*)(const QString&);
+const Setter setters[] = {&Subclass::set_alias,       &Subclass::set_category,
+                          &Subclass::set_max_GVW__kN, &Subclass::set_prepend__m,
+                          &Subclass::set_append__m,   &Subclass::set_override_class,
+                          &Subclass::set_adsl_0,      &Subclass::set_number_of_axles};
+
+struct Corners
+{
+    int subclasses;   // at most
+    int texts;        // that values and list entries are drawn from
+    int longest_list; // per-axle entries
+    double copy_share;
+};
+
+// Values and list entries come from a few texts, so that equal values, empty lists, list
+// prefixes and copies near and far all come up.
+Conf random_configuration(std::uint32_t seed, const Corners& corners)
+{
+    std::mt19937 engine(seed);
+    const auto below = [&engine](int n) { return int(engine() % std::uint32_t(n)); };
+    const auto text = [&] { return QString::number(below(corners.texts)); };
+    const auto list = [&] {
+        QStringList entries;
+        for (int i = 0, n = below(corners.longest_list + 1); i < n; ++i)
+            entries << text();
+        return entries;
+    };
+
+    Conf conf;
+    QVector<Subclass> made;
+    quint32 number = below(3);
+    for (int i = 0, count = 2 + below(corners.subclasses - 1); i < count; ++i) {
+        number += 1 + below(4);
+        Subclass s;
+        if (!made.isEmpty() && below(1000) < corners.copy_share * 1000) {
+            s = made.at(below(made.size()));
+            // A prefix of a list still matches it.
+            QStringList weights = s.get_max_axle_weights();
+            if (!weights.isEmpty() && below(2))
+                weights.removeLast();
+            s.set_max_axle_weights(weights);
+        } else {
+            for (int k = 0, n = below(4); k < n; ++k)
+                (s.*setters[below(int(std::size(setters)))])(text());
+            s.set_max_axle_weights(list());
+            s.set_min_distances(list());
+            s.set_max_distances(list());
+            s.set_tyre_types(list());
+            // Constraints take no part in the comparison; they must not keep a pair apart.
+            if (below(3) == 0)
+                s.set_constraint(text(), -1, QStringLiteral("adsl"));
+        }
+        s.set_number(number);
+        made.append(s);
+        conf.insert_subclass(number, s);
+    }
+    return conf;
+}
+
+// A pair found equal although its lists differ: only the prefix rule made it equal.
+bool lists_differ(const Conf& conf, const QString& pair)
+{
+    const auto lists = [&conf](const QString& number) {
+        const Subclass& s = conf.get_subclass(number.toUInt());
+        return QList<QStringList>{s.get_max_axle_weights(), s.get_min_distances(),
+                                  s.get_max_distances(), s.get_tyre_types()};
+    };
+    return lists(pair.section(" = ", 0, 0)) != lists(pair.section(" = ", 1, 1));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Corners)
 
 class TestSaveChecks : public QObject
 {
@@ -67,6 +127,12 @@ private slots:
     void wholeSubclass();
     void duplicates_data();
     void duplicates();
+    void sameAsPairwise_data();
+    void sameAsPairwise();
+    void singleKeyRules_data();
+    void singleKeyRules();
+    void axleDistanceLimits_data();
+    void axleDistanceLimits();
     void validateForSaving_data();
     void validateForSaving();
 };
@@ -81,16 +147,19 @@ void TestSaveChecks::wholeSubclass_data()
     // asks less than validity (no header limits, constraints or totals), drawing only the gaps.
     const auto add = [](bool valid, bool complete, bool drawable, const QStringList& changes) {
         for (const QString& change : changes)
-            QTest::addRow("%s", change.isEmpty() ? "as built" : qPrintable(change))
+            QTest::addRow("%s", change.isEmpty() ? "as read" : qPrintable(change))
                 << change << valid << complete << drawable;
     };
     add(true, true, true, {"", "category=0"});
     add(false, true, true,
-        {"min0=0.3", "max1=12.5", "default=1,150", "adsl=1+2:1.5", "awsl=1+2:10,3", "adsl_0=2.5",
-         "awsl_0=10,3"});
+        {"min_axle_distance__m=0.3,1.3", "max_axle_distance__m=4.5,12.5", "default=1,150",
+         "adsl_1=1+2:1.5", "awsl_1=1+2:10,3", "adsl_0=2.5", "awsl_0=10,3"});
     add(false, false, true,
-        {"weight1=0", "weight2=", "tyre0=5", "category=", "gvw=", "configuration=H2"});
-    add(false, false, false, {"min0=0", "max1=", "axles=1", "axles=2000000000"});
+        {"max_axle_weight__kN=1,71;2,98.1;3,0", "tyre_type=5,2,2", "tyre_type=1,2,",
+         "category=", "max_GVW__kN=", "axle_configuration=H2"});
+    add(false, false, false,
+        {"min_axle_distance__m=0,1.3", "max_axle_distance__m=4.5,", "number_of_axles=1",
+         "number_of_axles=2000000000"});
 }
 
 void TestSaveChecks::wholeSubclass()
@@ -107,52 +176,166 @@ void TestSaveChecks::wholeSubclass()
 
 void TestSaveChecks::duplicates_data()
 {
-    QTest::addColumn<QStringList>("subclasses");
+    QTest::addColumn<QString>("subclasses");
     QTest::addColumn<QString>("duplicate");
     // Lists match when the shorter is a prefix of the longer; constraints take no part.
-    QTest::newRow("one") << QStringList{"5:"} << "";
-    QTest::newRow("7 and 9") << QStringList{"3:alias=a", "7:", "9:"} << "7 = 9";
-    QTest::newRow("first pair by the lower number")
-        << QStringList{"2:alias=x", "5:alias=y", "8:alias=x", "9:alias=y"} << "2 = 8";
-    QTest::newRow("adsl differs") << QStringList{"1:adsl=1+2:1,2", "2:"} << "1 = 2";
-    QTest::newRow("limit differs") << QStringList{"1:default=1+2,150", "2:"} << "1 = 2";
-    QTest::newRow("alias differs") << QStringList{"1:alias=x", "2:alias=y"} << "";
-    QTest::newRow("adsl_0 on one") << QStringList{"1:adsl_0=1,2", "2:"} << "";
-    QTest::newRow("weights a prefix") << QStringList{"1:weights=71,98.1", "2:"} << "1 = 2";
-    QTest::newRow("no weights") << QStringList{"1:weights=", "2:"} << "1 = 2";
-    QTest::newRow("weights differ") << QStringList{"1:weights=71,98.2", "2:"} << "";
+    const char* const rows[][3] = {
+        {"7 and 9", "3:alias=a 7: 9:", "7 = 9"},
+        {"first pair by the lower number", "2:alias=x 5:alias=y 8:alias=x 9:alias=y", "2 = 8"},
+        {"adsl differs", "1:adsl_1=1+2:1,2 2:", "1 = 2"},
+        {"limit differs", "1:default=1+2,150 2:", "1 = 2"},
+        {"alias differs", "1:alias=x 2:alias=y", ""},
+        {"adsl_0 on one", "1:adsl_0=1,2 2:", ""},
+        {"weights a prefix", "1:weights=71,98.1 2:", "1 = 2"},
+        {"no weights", "1:weights= 2:", "1 = 2"},
+        {"weights differ", "1:weights=71,98.2 2:", ""},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
 }
 
 void TestSaveChecks::duplicates()
 {
-    QFETCH(QStringList, subclasses);
+    QFETCH(QString, subclasses);
     QFETCH(QString, duplicate);
     QCOMPARE(conf_of(subclasses).find_duplicate_subclasses(), duplicate);
 }
 
+void TestSaveChecks::sameAsPairwise_data()
+{
+    QTest::addColumn<Corners>("corners");
+    QTest::newRow("tiny alphabet") << Corners{12, 2, 2, 0.0};
+    QTest::newRow("empty and short lists") << Corners{20, 3, 1, 0.1};
+    QTest::newRow("copies near and far") << Corners{60, 6, 4, 0.15};
+    // Mostly distinct records: the answer hangs on the few copies.
+    QTest::newRow("rare copies among many") << Corners{150, 40, 5, 0.02};
+}
+
+void TestSaveChecks::sameAsPairwise()
+{
+    QFETCH(Corners, corners);
+    int found = 0, none = 0, by_prefix = 0;
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        const Conf conf = random_configuration(seed, corners);
+        const QString expected = conf.find_duplicate_subclasses_pairwise();
+        QCOMPARE(conf.find_duplicate_subclasses(), expected);
+        if (expected.isEmpty()) {
+            ++none;
+        } else {
+            ++found;
+            by_prefix += lists_differ(conf, expected);
+        }
+    }
+    // Otherwise the comparison above proves little.
+    QVERIFY2(found > 20 && none > 20,
+             qPrintable(QStringLiteral("%1 found, %2 without").arg(found).arg(none)));
+    QVERIFY(by_prefix > 10);
+}
+
+void TestSaveChecks::singleKeyRules_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value"); // a null text leaves the key out of the header
+    QTest::addColumn<bool>("valid");
+    // Values as a file gives them: the country code is not upper-cased on the way in.
+    const char *g = "g_acceleration_constant", *group = "group_max_distance__m",
+               *country = "country_code", *category = "uncategorised_vehicle_category";
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {g, nullptr, false},    {g, "0", false},          {g, "-9.81", false},
+        {g, "9.81", true},      {group, "", false},       {group, "0", false},
+        {group, "abc", false},  {group, "2.5", true},     {country, "SI", true},
+        {country, "gb", true},  {country, "SS", true},    {country, "UK", false},
+        {country, "XK", false}, {country, "XX", false},   {country, "SIA", false},
+        {country, "", false},   {category, "", true},     {category, "6", true},
+        {category, "5", false}, {category, "6.5", false}, {category, "abc", false},
+    };
+    for (const auto& [key, value, valid] : rows)
+        QTest::addRow("%s=%s", key, value ? value : "(absent)")
+            << QString(key) << QString(value) << valid;
+}
+
+void TestSaveChecks::singleKeyRules()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(bool, valid);
+    Conf conf;
+    if (!value.isNull())
+        conf.set_header_value(key, value);
+    const QMap<QString, bool (Conf::*)() const> rules = {
+        {"g_acceleration_constant", &Conf::is_g_acceleration_constant_valid},
+        {"group_max_distance__m", &Conf::is_group_max_distance_valid},
+        {"country_code", &Conf::is_country_code_valid},
+        {"uncategorised_vehicle_category", &Conf::is_uncategorised_vehicle_category_valid}};
+    QCOMPARE((conf.*rules.value(key))(), valid);
+}
+
+void TestSaveChecks::axleDistanceLimits_data()
+{
+    QTest::addColumn<QString>("min");
+    QTest::addColumn<QString>("max");
+    QTest::addColumn<QString>("subclassMax"); // one subclass's max distances, without an axle count
+    QTest::addColumn<bool>("minValid");
+    QTest::addColumn<Conf::MaxAxleDistance>("maxState");
+    using S = Conf::MaxAxleDistance;
+    const S low = S::lower_than_subclasses;
+    // Every entry of a subclass's list counts, spare ones and empty ones (0) too.
+    const std::tuple<const char*, const char*, const char*, bool, S> rows[] = {
+        {"", "", "", true, S::invalid},        {"2.5", "2.5", "", true, S::valid},
+        {"2.5", "2.4", "", false, S::invalid}, {"", "15", "", true, S::valid},
+        {"0.8", "", "", false, S::invalid},    {"0.8", "far", "", false, S::invalid},
+        {"near", "15", "", false, S::invalid}, {"0.5", "12", "3,,12", true, S::valid},
+        {"0.5", "12", "3,,12.5", true, low},   {"0.5", "0.4", "3,,12.5", false, S::invalid},
+    };
+    for (const auto& [min, max, subclassMax, minValid, maxState] : rows)
+        QTest::addRow("min '%s' max '%s' subclass '%s'", min, max, subclassMax)
+            << QString(min) << QString(max) << QString(subclassMax) << minValid << maxState;
+}
+
+void TestSaveChecks::axleDistanceLimits()
+{
+    QFETCH(QString, min);
+    QFETCH(QString, max);
+    QFETCH(QString, subclassMax);
+    QFETCH(bool, minValid);
+    QFETCH(Conf::MaxAxleDistance, maxState);
+    Conf conf;
+    conf.set_min_axle_distance__m(min);
+    conf.set_max_axle_distance__m(max);
+    Subclass s;
+    s.set_max_distances(subclassMax.split(','));
+    conf.insert_subclass(1, s);
+    QCOMPARE(conf.is_min_axle_distance_valid(), minValid);
+    QCOMPARE(conf.check_max_axle_distance(), maxState);
+}
+
 void TestSaveChecks::validateForSaving_data()
 {
-    QTest::addColumn<QStringList>("subclasses");
+    QTest::addColumn<QString>("subclasses");
     QTest::addColumn<QString>("header"); // one change to a header that would save
     QTest::addColumn<Conf::SaveOutcome>("outcome");
     QTest::addColumn<quint32>("number");
     using O = Conf::SaveOutcome;
-    QTest::newRow("empty") << QStringList{} << QString() << O::save_ok << 0u;
-    QTest::newRow("no country") << QStringList{} << "country_code=" << O::header_invalid << 0u;
-    QTest::newRow("no group distance")
-        << QStringList{} << "group_max_distance__m=0" << O::header_invalid << 0u;
-    QTest::newRow("unclassified subclass configured")
-        << QStringList{"4:", "140:"} << QString() << O::header_invalid << 0u;
-    QTest::newRow("other header rules do not block")
-        << QStringList{"4:", "9:"} << "uncategorised_vehicle_category=2" << O::save_ok << 0u;
-    QTest::newRow("lowest incomplete wins over the header")
-        << QStringList{"0:axles=1", "4:", "9:gvw="} << "country_code=XX" << O::subclass_incomplete
-        << 0u;
+    // An empty unclassified subclass reads as 0.
+    const std::tuple<const char*, const char*, const char*, O, quint32> rows[] = {
+        {"empty", "", "", O::save_ok, 0},
+        {"no country", "", "country_code=", O::header_invalid, 0},
+        {"no group distance", "", "group_max_distance__m=0", O::header_invalid, 0},
+        {"unclassified subclass configured", "4: 140:", "", O::header_invalid, 0},
+        {"no unclassified subclass", "4: 140:", "unclassified_vehicle_subclass=", O::save_ok, 0},
+        {"0 configured", "0: 4:", "unclassified_vehicle_subclass=", O::header_invalid, 0},
+        {"other header rules do not block", "4: 9:", "uncategorised_vehicle_category=2", O::save_ok,
+         0},
+        {"lowest incomplete wins over the header",
+         "2: 4:number_of_axles=1 9:max_GVW__kN=", "country_code=XX", O::subclass_incomplete, 4},
+    };
+    for (const auto& [name, subclasses, header, outcome, number] : rows)
+        QTest::newRow(name) << QString(subclasses) << QString(header) << outcome << number;
 }
 
 void TestSaveChecks::validateForSaving()
 {
-    QFETCH(QStringList, subclasses);
+    QFETCH(QString, subclasses);
     QFETCH(QString, header);
     QFETCH(Conf::SaveOutcome, outcome);
     QFETCH(quint32, number);

@@ -17,7 +17,6 @@ private slots:
     void parseMaxAxleWeights_data();
     void parseMaxAxleWeights();
     void entriesOutsideTheLists();
-    void constraintLists();
 };
 
 void TestSubclass::singleValueRules_data()
@@ -101,10 +100,10 @@ void TestSubclass::distances_data()
     QTest::addColumn<QString>("headerMin");
     QTest::addColumn<bool>("minValid");
     QTest::addColumn<bool>("maxValid");
-    // The first gap against the header limits, all in single precision.
+    // The first gap against the header limits, all in single precision: 15.0000001 is 15.
     const std::tuple<const char*, const char*, const char*, bool, bool> rows[] = {
         {"1.2", "1.2", "0.5", true, true},        {"1.3", "1.2", "0.5", false, false},
-        {"1.2", "15", "0.5", true, true},         {"1.2", "15.1", "0.5", true, false},
+        {"15", "15", "0.5", true, true},          {"1.2", "15.1", "0.5", true, false},
         {"1.2", "15.0000001", "0.5", true, true}, {"0.4", "3", "0.5", false, true},
         {"0.5", "3", "0.5", true, true},          {"16", "17", "0.5", false, false},
         {"0.2", "0.3", "0.5", false, false},      {"", "", "", true, true},
@@ -194,29 +193,27 @@ void TestSubclass::entriesOutsideTheLists()
     for (int i = 0; i < 3; ++i)
         s.remove_last_tyre_type();
     QCOMPARE(s.tyre_type_count(), 0);
-}
 
-void TestSubclass::constraintLists()
-{
-    Subclass s;
+    // Constraints: an unknown kind holds none; an index the list does not hold appends.
     for (const char* text : {"1+2:1,2", "2+3:1,2", "3+4:1,2"})
         s.set_constraint(text, -1, "adsl");
     s.set_constraint("ignored", -1, "other");
     QCOMPARE(s.get_constraint_count("other"), 0);
     s.set_constraint("2+3:1.5,2", 1, "adsl");
+    s.set_constraint("4+5:1,2", 7, "adsl");
     s.delete_constraint(0, "adsl");
     QCOMPARE(s.get_constraint(0, "adsl"), QString("2+3:1.5,2"));
 
     // Past the end: nothing is deleted, nothing is valid, nothing is read.
     QTest::ignoreMessage(QtWarningMsg,
                          "Combined constraints size is smaller than index we tried to delete!");
-    s.delete_constraint(2, "adsl");
-    QCOMPARE(s.get_constraint_count("adsl"), 2);
+    s.delete_constraint(3, "adsl");
+    QCOMPARE(s.get_constraint_count("adsl"), 3);
     QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("Constraint at index\\s+2\\s+does not exist for size"));
-    QVERIFY(!s.is_constraint_valid(2, "adsl"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^get_constraint: .* 2 "));
-    QCOMPARE(s.get_constraint(2, "adsl"), QString());
+                         QRegularExpression("Constraint at index\\s+3\\s+does not exist for size"));
+    QVERIFY(!s.is_constraint_valid(3, "adsl"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^get_constraint: .* 3 "));
+    QCOMPARE(s.get_constraint(3, "adsl"), QString());
 }
 
 QTEST_GUILESS_MAIN(TestSubclass)
