@@ -1,16 +1,9 @@
 // Creating, copying and deleting subclasses, and the File menu's New and Save, driven as a user.
-#include "app/appidentity.h"
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 #include <sys/resource.h>
 
-#include <array>
 #include <csignal>
-#include <memory>
 
 using namespace WindowDriver;
 
@@ -21,38 +14,24 @@ const QString previous = siteHeader + "[subclass_9]\n";
 
 } // namespace
 
-class TestFileCommands : public QObject
+class TestFileCommands : public QObject, Fixture
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<Vorlan> window;
-
-    template <class T> T* widget(const QString& name) const { return window->findChild<T*>(name); }
-    void open(const QString& text) { window->openConfiguration(writeFile(dir, "in.conf", text)); }
-
 private slots:
-    void initTestCase()
-    {
-        applyApplicationIdentity();
-        initEmbeddedResources();
-        // A file over the size limit then fails to grow, as on a full disk.
-        std::signal(SIGXFSZ, SIG_IGN);
-    }
+    // A file over the size limit then fails to grow, as on a full disk.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init()
     {
         window = std::make_unique<Vorlan>();
         window->show();
     }
-    void cleanup() { window.reset(); }
 
     void manageSubclasses_data()
     {
         // Steps, then the subclasses listed, those listed invalid, the category shown, the
         // duplicates found and the colour of the copy target.
-        for (const char* column : {"steps", "listed", "invalid", "category", "twins", "copy"})
-            QTest::addColumn<QString>(column);
-        const QList<std::array<const char*, 7>> rows = {
+        const std::initializer_list<QStringList> rows = {
             {"new", "lineEditSubclass 30;buttonSubclass", "1 21 30", "21 30", "140", "", ""},
             {"existing number typed with a zero", "lineEditSubclass 01;buttonSubclass", "1 21",
              "21", "4", "", ""},
@@ -69,19 +48,15 @@ private slots:
             {"copy target with a sign", "lineEditCopy -5;buttonCopy", "1 21", "21", "4", "", "red"},
             {"copy target emptied", "lineEditCopy 7;lineEditCopy", "1 21", "21", "4", "", "white"},
         };
-        for (const auto& row : rows)
-            QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4] << row[5] << row[6];
+        addRows({"steps", "listed", "invalid", "category", "twins", "copy"}, rows);
     }
     void manageSubclasses()
     {
-        QFETCH(QString, steps);
         QFETCH(QString, listed);
         QFETCH(QString, invalid);
-        QFETCH(QString, category);
-        QFETCH(QString, twins);
         QFETCH(QString, copy);
         open(siteHeader + sectionText(1, truckBody) + sectionText(21, noCategory));
-        perform(window.get(), steps.split(';'));
+        perform(window.get(), cell("steps").split(';'));
 
         QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")).join(' '), listed);
         QCOMPARE(window->configuration().subclass_count(), listed.count(' ') + !listed.isEmpty());
@@ -94,8 +69,8 @@ private slots:
         QCOMPARE(widget<QLineEdit>("lineEditSubclass")->text(), current);
         QCOMPARE(widget<QPushButton>("buttonSubclass")->text(),
                  current.isEmpty() ? "New" : "Delete");
-        QCOMPARE(widget<QLineEdit>("lineEditCategory")->text(), category);
-        QCOMPARE(window->configuration().find_duplicate_subclasses(), twins);
+        QTEST(widget<QLineEdit>("lineEditCategory")->text(), "category");
+        QTEST(window->configuration().find_duplicate_subclasses(), "twins");
         QCOMPARE(background(widget<QLineEdit>("lineEditCopy")), copy);
         QCOMPARE(widget<QPushButton>("buttonCopy")->isEnabled(), copy == "lime");
     }
@@ -152,15 +127,13 @@ private slots:
     void newAndSave()
     {
         QFETCH(QString, action);
-        QFETCH(QString, subclasses);
-        QFETCH(QString, steps);
         QFETCH(int, button);
         QFETCH(QString, write);
         QFETCH(QStringList, dialogs);
         QFETCH(QString, written);
         const QString path = writeFile(dir, "site1.conf", previous);
-        open(siteHeader + subclasses);
-        perform(window.get(), steps.split(';', Qt::SkipEmptyParts));
+        open(siteHeader + cell("subclasses"));
+        perform(window.get(), cell("steps").split(';', Qt::SkipEmptyParts));
 
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
