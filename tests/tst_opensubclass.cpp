@@ -1,25 +1,12 @@
 // Opening a configuration and selecting its subclasses: what the window shows afterwards.
-#include "app/appidentity.h"
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
-
-#include <QAction>
-#include <QGraphicsScene>
-#include <QGraphicsView>
-#include <QtTest>
-
-#include <memory>
 
 using namespace WindowDriver;
 
-class TestOpenSubclass : public QObject
+class TestOpenSubclass : public QObject, Fixture
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<Vorlan> window;
-
-    template <class T> T* widget(const QString& name) const { return window->findChild<T*>(name); }
     QString current() const { return widget<QComboBox>("comboBoxSubclasses")->currentText(); }
     bool picturesEmpty() const
     {
@@ -30,13 +17,7 @@ class TestOpenSubclass : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        applyApplicationIdentity();
-        initEmbeddedResources();
-    }
     void init() { window = std::make_unique<Vorlan>(); }
-    void cleanup() { window.reset(); }
 
     void openFromMenuAndStepThrough()
     {
@@ -64,16 +45,23 @@ private slots:
                 .split(';');
         QCOMPARE(onScreen(window.get(), first), first);
 
-        // Down steps through every subclass, each showing its own per-axle values.
+        // Down steps through every subclass, each showing its own per-axle values; the other
+        // keys step too, and stop at both ends of the list.
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto* list = widget<QComboBox>("comboBoxSubclasses");
-        for (int step = 1; step < list->count(); ++step) {
-            QTest::keyClick(widget<QLineEdit>("lineEditVersion"), Qt::Key_Down);
-            QCOMPARE(list->currentIndex(), step);
-            const QString number = listedNumbers(list)[step];
-            QCOMPARE(widget<QLineEdit>("lineEditSubclass")->text(), number);
+        QStringList steps = QString("Up=0 Alt+Right=1 Alt+Left=0").split(' ');
+        for (int step = 1; step < list->count(); ++step)
+            steps << QStringLiteral("Down=%1").arg(step);
+        steps << QString("Down=18 Alt+Left=17 Alt+Right=18 Up=17").split(' ');
+        for (const QString& step : steps) {
+            const int key = QKeySequence(step.section('=', 0, 0))[0];
+            QTest::keyClick(edit("lineEditVersion"), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            QVERIFY2(list->currentIndex() == step.section('=', 1).toInt(), qPrintable(step));
+            const QString number = listedNumbers(list)[list->currentIndex()];
+            QCOMPARE(edit("lineEditSubclass")->text(), number);
             const Subclass& shown = window->configuration().get_subclass(number.toUInt());
             QStringList tyres;
             for (int axle = 1; axle <= shown.get_number_of_axles().toInt(); ++axle)
@@ -101,34 +89,28 @@ private slots:
 
     void selectByTypingNumber_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("1 then 12") << "12" << true << "subclass_12";
-        QTest::newRow("1 then 13") << "13" << false << "subclass_1";
-        QTest::newRow("3") << "3" << false << "subclass_5";
-        QTest::newRow("leading zero") << "05" << false << "subclass_5";
+        // What is typed after 5, the subclass then selected and the number's colour.
+        addRows({"typed", "selected", "colour"}, {{"1 then 12", "12", "subclass_12", "lime"},
+                                                  {"1 then 13", "13", "subclass_1", "red"},
+                                                  {"3", "3", "subclass_5", "red"},
+                                                  {"leading zero", "05", "subclass_5", "red"}});
     }
     void selectByTypingNumber()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, exists);
         QFETCH(QString, selected);
-        window->openConfiguration(writeFile(dir, "numbers.conf",
-                                            siteHeader + sectionText(1, truckBody) +
-                                                sectionText(5, truckBody) +
-                                                sectionText(12, truckBody)));
-        QLineEdit* number = widget<QLineEdit>("lineEditSubclass");
-        retype(number, "5");
-        retype(number, typed);
+        const bool exists = cell("colour") == "lime";
+        open(siteHeader + sectionText(1, truckBody) + sectionText(5, truckBody) +
+             sectionText(12, truckBody));
+        retype(edit("lineEditSubclass"), "5");
+        retype(edit("lineEditSubclass"), cell("typed"));
         QCOMPARE(current(), selected);
-        QCOMPARE(background(number), exists ? "lime" : "red");
+        QTEST(background(edit("lineEditSubclass")), "colour");
         QCOMPARE(widget<QPushButton>("buttonSubclass")->text(), exists ? "Delete" : "New");
 
         // An edit reaches the model only while the number names a subclass.
-        retype(widget<QLineEdit>("lineEditAlias"), "9");
-        const quint32 shown = selected.mid(int(qstrlen("subclass_"))).toUInt();
-        QCOMPARE(window->configuration().get_subclass(shown).get_alias(), exists ? "9" : "");
+        retype(edit("lineEditAlias"), "9");
+        QCOMPARE(window->configuration().get_subclass(selected.mid(9).toUInt()).get_alias(),
+                 exists ? "9" : "");
     }
 
     void partlyReadFileWarns()
@@ -145,7 +127,7 @@ private slots:
                  qPrintable(warnings[0]));
         // Shown as far as it was read.
         QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")), QStringList{"1"});
-        QCOMPARE(widget<QLineEdit>("lineEditSubclass")->text(), "1");
+        QCOMPARE(edit("lineEditSubclass")->text(), "1");
     }
 
     void subclassWithoutAxlesShowsNothingOfAnother()
@@ -158,17 +140,17 @@ private slots:
                 sectionText(2, "category=4\nnumber_of_axles=1\nmax_axle_weight__kN=1,50\n") +
                 sectionText(3, truckBody)));
         QVERIFY(!picturesEmpty());
-        retype(widget<QLineEdit>("lineEditSubclass"), "2");
+        retype(edit("lineEditSubclass"), "2");
         const QStringList hidden = {"MaxAxleDist1 hidden", "adslConstraint0 hidden"};
         QCOMPARE(onScreen(window.get(), hidden), hidden);
         for (const char* name :
              {"MaxAxleWeightEdit1", "lineEditReclassUpTo", "lineEditTotalWeightConstraint"})
-            QVERIFY2(widget<QLineEdit>(name)->text().isEmpty(), name);
+            QVERIFY2(edit(name)->text().isEmpty(), name);
         QVERIFY(picturesEmpty());
 
         // Given a valid count, axle 1 shows what the record holds for it.
-        retype(widget<QLineEdit>("lineEditNumOfAxles"), "2");
-        QCOMPARE(widget<QLineEdit>("MaxAxleWeightEdit1")->text(), "5.10");
+        retype(edit("lineEditNumOfAxles"), "2");
+        QCOMPARE(edit("MaxAxleWeightEdit1")->text(), "5.10");
     }
 
     void headerOnlyFileShowsNothingOfThePreviousOne()
@@ -188,7 +170,7 @@ private slots:
                 .split(';');
         QCOMPARE(onScreen(window.get(), empty), empty);
         for (const char* name : {"lineEditReclassUpTo", "lineEditNumOfAxles"})
-            QVERIFY2(widget<QLineEdit>(name)->text().isEmpty(), name);
+            QVERIFY2(edit(name)->text().isEmpty(), name);
         QVERIFY(picturesEmpty());
     }
 };
