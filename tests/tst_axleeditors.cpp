@@ -1,30 +1,17 @@
 // The per-axle editors follow the axle count, and always show what the subclass record holds.
-#include "app/appidentity.h"
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
-
-#include <QCheckBox>
-#include <QFrame>
-#include <QLayout>
-#include <QtTest>
-
-#include <memory>
 
 using namespace WindowDriver;
 
-class TestAxleEditors : public QObject
+class TestAxleEditors : public QObject, Fixture
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<Vorlan> window;
-
-    QLineEdit* edit(const QString& name) const { return window->findChild<QLineEdit*>(name); }
     // What the widgets after a frame's caption show, in layout order.
     QStringList frameContents(const char* frame) const
     {
         QStringList names;
-        QLayout* layout = window->findChild<QFrame*>(frame)->layout();
+        QLayout* layout = widget<QFrame>(frame)->layout();
         for (int i = 1; i < layout->count(); ++i)
             names << layout->itemAt(i)->widget()->objectName();
         return onScreen(window.get(), names);
@@ -42,27 +29,12 @@ class TestAxleEditors : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        applyApplicationIdentity();
-        initEmbeddedResources();
-    }
     void init() { window = std::make_unique<Vorlan>(); }
-    void cleanup() { window.reset(); }
 
-    void countCreatesRows_data()
-    {
-        QTest::addColumn<int>("axles");
-        QTest::addColumn<QString>("boxTexts"); // axle=text
-        QTest::newRow("6") << 6 << "1=1 |2=2 |3=3 |4=4 |5=5 |6=6 ";
-        QTest::newRow("12") << 12
-                            << "1=1 |2=2 |3=3 |4=4 |5=5 |6=6 |7=7 |8=8 |9=9 |10=10|11=11|12=12";
-    }
     void countCreatesRows()
     {
-        QFETCH(int, axles);
-        QFETCH(QString, boxTexts);
-        window->openConfiguration(writeFile(dir, "fresh.conf", siteHeader + "[subclass_7]\n"));
+        const int axles = 12;
+        open(siteHeader + "[subclass_7]\n");
         retype(edit("lineEditNumOfAxles"), QString::number(axles));
 
         const auto rows = [](const char* prefix, int last) {
@@ -76,7 +48,7 @@ private slots:
         QCOMPARE(frameContents("frameMaxAxleWeightsEdits"), rows("MaxAxleWeightEdit", axles));
         QCOMPARE(frameContents("frameTyreTypes"), rows("TyreType", axles));
         QCOMPARE(frameContents("frameMaxAxleWeightsBoxes").join('|').remove("MaxAxleWeightBox"),
-                 boxTexts);
+                 "1=1 |2=2 |3=3 |4=4 |5=5 |6=6 |7=7 |8=8 |9=9 |10=10|11=11|12=12"); // axle=text
         // The record holds an empty entry for every editor, as Save would write it.
         const QString lines = axleLines(7);
         QVERIFY2(lines.startsWith("tyre_type=" + QString(axles - 1, ',') + ' ') &&
@@ -97,7 +69,7 @@ private slots:
                          "MaxAxleWeightEdit3=9.00 MinAxleDist1=1.80 "
                          "MinAxleDist2=3.50 TyreType1=1 TyreType2=1 TyreType3=2")
                      .split(' '));
-        QVERIFY(window->findChild<QCheckBox*>("MaxAxleWeightBox4")->isHidden());
+        QVERIFY(widget<QCheckBox>("MaxAxleWeightBox4")->isHidden());
         QCOMPARE(axleLines(44),
                  "tyre_type=1,1,2 max_axle_weight__kN=1,78.5;2,78.5;3,88.3;3+4+5,264.8 "
                  "max_axle_distance__m=2.1,5.4 min_axle_distance__m=1.8,3.5");
@@ -107,7 +79,7 @@ private slots:
         QCOMPARE(window->findChildren<QLineEdit*>(), before);
         const QStringList back = {"MaxAxleDist3= red", "MinAxleDist4= red", "TyreType4= red"};
         QCOMPARE(onScreen(window.get(), back), back);
-        QVERIFY(!window->findChild<QCheckBox*>("MaxAxleWeightBox5")->isHidden());
+        QVERIFY(!widget<QCheckBox>("MaxAxleWeightBox5")->isHidden());
         QCOMPARE(axleLines(44),
                  "tyre_type=1,1,2,, max_axle_weight__kN=1,78.5;2,78.5;3,88.3;4,;5,;3+4+5,264.8 "
                  "max_axle_distance__m=2.1,5.4,, min_axle_distance__m=1.8,3.5,,");
@@ -115,21 +87,17 @@ private slots:
 
     void invalidCountChangesNoEditor_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("prepend");
-        QTest::newRow("1") << "1" << false;
-        QTest::newRow("25") << "2" << true;
-        QTest::newRow("empty") << "" << false;
+        // What is typed, and whether before the 5 shown rather than in its place.
+        addRows({"typed", "before"}, {{"1", "1", ""}, {"25", "2", "yes"}, {"empty", "", ""}});
     }
     void invalidCountChangesNoEditor()
     {
         QFETCH(QString, typed);
-        QFETCH(bool, prepend);
         selectSubclass44();
         auto* count = edit("lineEditNumOfAxles");
         const QList<QLineEdit*> before = window->findChildren<QLineEdit*>();
         const QStringList shown = shownEdits(window.get(), "(M|TyreType)");
-        if (prepend) {
+        if (!cell("before").isEmpty()) {
             // Straight from 5 to 25, so that no valid count is typed on the way.
             count->home(false);
             QTest::keyClicks(count, typed);

@@ -1,15 +1,6 @@
 // Colours, tool tips and stored values of the header fields and of the per-axle fields as the
 // user types into them.
-#include "app/appidentity.h"
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QtTest>
-
-#include <memory>
 
 using namespace WindowDriver;
 
@@ -20,51 +11,29 @@ const char* const higher = "Value must be higher than corresponding min distance
 const char* const lower = "Value must be lower than corresponding max distance and between min "
                           "and max distances in header.";
 
-// Each column a text, each row tagged by its first two.
-template <std::size_t N> void addRows(const std::initializer_list<std::array<const char*, N>>& rows)
-{
-    for (const auto& row : rows) {
-        QTestData& data = QTest::addRow("%s %s", row[0], row[1]);
-        for (const char* value : row)
-            data << QString::fromLatin1(value);
-    }
-}
-
 } // namespace
 
-class TestHeaderFields : public QObject
+class TestHeaderFields : public QObject, Fixture
 {
     Q_OBJECT
 
-    QLineEdit* edit(const QString& name) const { return window->findChild<QLineEdit*>(name); }
     bool listedInvalid(const char* item) const
     {
-        return window->findChild<QComboBox*>("comboBoxInvalid")->findText(item) >= 0;
+        return widget<QComboBox>("comboBoxInvalid")->findText(item) >= 0;
     }
-
-    std::unique_ptr<Vorlan> window;
 
 private slots:
-    void initTestCase()
-    {
-        applyApplicationIdentity();
-        initEmbeddedResources();
-    }
     void init()
     {
         window = std::make_unique<Vorlan>();
         window->openConfiguration(QStringLiteral(VORLAN_EXAMPLES "/motorway-site.conf"));
     }
-    void cleanup() { window.reset(); }
 
     // The header limits are 0.8 m to 15 m; subclasses reach 6 m.
     void typingIntoHeader_data()
     {
-        // Column names must outlive the table, so they are literals.
-        for (const char* column : {"field", "typed", "colour", "toolTip", "key", "stored"})
-            QTest::addColumn<QString>(column);
         // Fields without a check keep a stale tool tip; checked ones lose it once valid.
-        addRows<6>({
+        const std::initializer_list<QStringList> rows = {
             {"lineEditCountry", "it", "lime", "", "country_code", "IT"},
             {"lineEditCountry", "XQ", "red", "Enter a two letter ISO code.", "country_code", "XQ"},
             {"lineEditGroupMaxDist", "0", "red", "", "group_max_distance__m", ""},
@@ -78,44 +47,39 @@ private slots:
             {"lineEditUncategorised", "3", "red", "", "uncategorised_vehicle_category", "3"},
             {"lineEditMinAvgAxleWeight", "1", "lime", "stale", "min_avg_axle_weight__kN",
              "9.80665"},
-        });
+        };
+        addRows({"field", "typed", "colour", "toolTip", "key", "stored"}, rows);
     }
 
     void typingIntoHeader()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, key);
-        QLineEdit* header = edit(field);
+        QLineEdit* header = edit(cell("field"));
         header->setToolTip(QStringLiteral("stale"));
-        retype(header, typed);
+        retype(header, cell("typed"));
         QTEST(background(header), "colour");
         QTEST(header->toolTip(), "toolTip");
-        QTEST(window->configuration().header().value(key), "stored");
+        QTEST(window->configuration().header().value(cell("key")), "stored");
     }
 
     void headerLimitRecoloursShownCells_data()
     {
-        for (const char* column : {"field", "typed", "minCell", "maxCell"})
-            QTest::addColumn<QString>(column);
         // Subclass 11, shown first, has one gap of 2.2 m to 3.2 m.
-        addRows<4>({
-            {"lineEditMinAxleDist", "2.5", "red", "lime"},
-            {"lineEditMinAxleDist", "3.5", "red", "red"},
-            {"lineEditMinAxleDist", "2.2", "lime", "lime"}, // limits may equal the cells
-            {"lineEditMaxAxleDist", "3.2", "lime", "lime"},
-            {"lineEditMaxAxleDist", "3", "lime", "red"},
-            {"lineEditMaxAxleDist", "2", "red", "red"},
-        });
+        addRows({"field", "typed", "minCell", "maxCell"},
+                {
+                    {"lineEditMinAxleDist", "2.5", "red", "lime"},
+                    {"lineEditMinAxleDist", "3.5", "red", "red"},
+                    {"lineEditMinAxleDist", "2.2", "lime", "lime"}, // limits may equal the cells
+                    {"lineEditMaxAxleDist", "3.2", "lime", "lime"},
+                    {"lineEditMaxAxleDist", "3", "lime", "red"},
+                    {"lineEditMaxAxleDist", "2", "red", "red"},
+                });
     }
 
     void headerLimitRecoloursShownCells()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
         QLineEdit* min = edit(QStringLiteral("MinAxleDist1"));
         QLineEdit* max = edit(QStringLiteral("MaxAxleDist1"));
-        retype(edit(field), typed);
+        retype(edit(cell("field")), cell("typed"));
         QTEST(background(min), "minCell");
         QTEST(background(max), "maxCell");
         QCOMPARE(listedInvalid("subclass_11"),
@@ -124,13 +88,10 @@ private slots:
 
     void typingIntoAxleFields_data()
     {
-        for (const char* column :
-             {"field", "typed", "colour", "toolTip", "partnerColour", "written", "sum"})
-            QTest::addColumn<QString>(column);
         // Subclass 12: gaps 2.2-3.2 and 2.5-6 m, weights 12.3, 12.3 and 9.8 kN, tyres 1, 1, 1. A
         // gap's two edits are partners; weights and tyres have none and share one sum.
         const char* const tyre = "Valid types are between 1 and 4";
-        addRows<7>({
+        const std::initializer_list<QStringList> rows = {
             {"MaxAxleDist2", "1", "red", higher, "red", "max_axle_distance__m=3.2,1\n", "4.20"},
             {"MaxAxleDist1", "16", "red", higher, "lime", "max_axle_distance__m=16,6\n", "22.00"},
             {"MinAxleDist1", "0.5", "red", lower, "lime", "min_axle_distance__m=0.5,2.5\n", "3.00"},
@@ -140,21 +101,20 @@ private slots:
             {"MaxAxleWeightEdit1", "", "red", "", "", "max_axle_weight__kN=1,;", "2.25"},
             {"TyreType3", "5", "red", tyre, "", "tyre_type=1,1,5\n", "3.51"},
             {"TyreType2", "4", "lime", "", "", "tyre_type=1,4,1\n", "3.51"},
-        });
+        };
+        addRows({"field", "typed", "colour", "toolTip", "partnerColour", "written", "sum"}, rows);
     }
 
     void typingIntoAxleFields()
     {
         QFETCH(QString, field);
-        QFETCH(QString, typed);
         QFETCH(QString, colour);
         QFETCH(QString, partnerColour);
-        QFETCH(QString, written);
         retype(edit(QStringLiteral("lineEditSubclass")), QStringLiteral("12"));
-        QLineEdit* cell = edit(field);
-        retype(cell, typed);
-        QCOMPARE(background(cell), colour);
-        QTEST(cell->toolTip(), "toolTip");
+        QLineEdit* typedInto = edit(field);
+        retype(typedInto, cell("typed"));
+        QCOMPARE(background(typedInto), colour);
+        QTEST(typedInto->toolTip(), "toolTip");
         const QString kind = field.chopped(1); // MaxAxleDist, MinAxleDist, MaxAxleWeightEdit...
         if (kind.endsWith("AxleDist")) {
             const QString partner = (kind.startsWith("Max") ? "Min" : "Max") + field.mid(3);
@@ -162,10 +122,11 @@ private slots:
         }
         const QString sumLabel =
             kind.endsWith("AxleDist") ? "labelSum" + kind : "labelSumMaxAxleWeights";
-        QTEST(window->findChild<QLabel*>(sumLabel)->text(), "sum");
+        QTEST(widget<QLabel>(sumLabel)->text(), "sum");
         // What Save would write is what was typed, in file units.
         const Subclass& subclass = window->configuration().get_subclass(12);
-        QVERIFY2(subclass.section_text().contains(written), qPrintable(subclass.section_text()));
+        QVERIFY2(subclass.section_text().contains(cell("written")),
+                 qPrintable(subclass.section_text()));
         QCOMPARE(listedInvalid("subclass_12"), colour == "red" || partnerColour == "red");
     }
 };
