@@ -1,12 +1,6 @@
 // A change of displayed units re-shows every value in the new units, and what is typed afterwards
 // still reaches the configuration in kilonewtons and metres.
-#include "app/appidentity.h"
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
-
-#include <QtTest>
-
-#include <memory>
 
 using namespace WindowDriver;
 
@@ -21,12 +15,9 @@ const char* const confText =
     "min_axle_distance__m=1.27,2.54\n"
     "max_axle_weight__kN=1,8.896443;2,13.3446645;3,4.4482215;2+3,17.792886\n";
 
-class TestChangeOfUnits : public QObject
+class TestChangeOfUnits : public QObject, Fixture
 {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    std::unique_ptr<Vorlan> window;
 
     // As the units dialog's OK sends them: "weight,length,g".
     bool receiveUnits(const QString& choice)
@@ -38,17 +29,11 @@ class TestChangeOfUnits : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        applyApplicationIdentity();
-        initEmbeddedResources();
-        QVERIFY(dir.isValid());
-    }
     void init()
     {
         window = std::make_unique<Vorlan>();
-        window->openConfiguration(writeFile(dir, QStringLiteral("units.conf"), confText));
-        QCOMPARE(window->findChild<QLineEdit*>("lineEditSubclass")->text(), QStringLiteral("13"));
+        open(confText);
+        QCOMPARE(edit("lineEditSubclass")->text(), QStringLiteral("13"));
     }
 
     void valuesShownInNewUnits_data()
@@ -80,14 +65,12 @@ private slots:
 
     void valuesShownInNewUnits()
     {
-        QFETCH(QString, received);
-        QFETCH(QString, shown);
-        const QStringList expectations = shown.split('|');
+        const QStringList expectations = cell("shown").split('|');
         // The checked edits start red, so that only a re-shown one can be lime.
         for (const QString& expected : expectations)
             if (auto* edit = window->findChild<QLineEdit*>(expected.section('=', 0, 0)))
                 edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: red}"));
-        for (const QString& choice : received.split(';'))
+        for (const QString& choice : cell("received").split(';'))
             QVERIFY(receiveUnits(choice));
         for (const QString& expected : expectations) {
             const QString name = expected.section('=', 0, 0);
@@ -104,12 +87,12 @@ private slots:
     void typedValuesStoredInFileUnits()
     {
         QVERIFY(receiveUnits(QStringLiteral("1,1,0")));
-        for (const auto& [edit, typed, stored] :
+        for (const auto& [field, typed, stored] :
              {std::tuple{"lineEditPrepend", "10", "\nprepend__m=3.048\n"},
               {"MaxAxleDist1", "10", "\nmax_axle_distance__m=3.048,5.08\n"},
               {"MaxAxleWeightEdit1", "1000", "\nmax_axle_weight__kN=1,4.44822;"}}) {
-            retype(window->findChild<QLineEdit*>(edit), typed);
-            QVERIFY2(window->configuration().to_text().contains(stored), edit);
+            retype(edit(field), typed);
+            QVERIFY2(window->configuration().to_text().contains(stored), field);
         }
     }
 };

@@ -1,28 +1,18 @@
 // Adding, changing and removing combined constraints and the two totals, as a user does.
-#include "app/appidentity.h"
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
-
-#include <QtTest>
-#include <QtWidgets>
-
-#include <memory>
 
 using namespace WindowDriver;
 
-class TestConstraintEditor : public QObject
+class TestConstraintEditor : public QObject, Fixture
 {
     Q_OBJECT
 
-    std::unique_ptr<Vorlan> window;
-
-    template <class T> T* widget(const QString& name) const { return window->findChild<T*>(name); }
     // The line edits of a kind, in layout order; a total ("adsl_0", "awsl_0") has one.
     QList<QLineEdit*> edits(const QString& kind) const
     {
         if (kind.endsWith("_0"))
-            return {widget<QLineEdit>(kind == "adsl_0" ? "lineEditTotalDistanceConstraint"
-                                                       : "lineEditTotalWeightConstraint")};
+            return {edit(kind == "adsl_0" ? "lineEditTotalDistanceConstraint"
+                                          : "lineEditTotalWeightConstraint")};
         const QString frame = kind == "adsl" ? "frameAdsl" : kind == "awsl" ? "frameAwsl" : "";
         return widget<QFrame>(frame.isEmpty() ? "frameCombinedWeightConstraints" : frame)
             ->findChildren<QLineEdit*>();
@@ -40,7 +30,7 @@ class TestConstraintEditor : public QObject
             held << s.get_constraint(i, kind);
         return shown.join(' ') + " | " + held.join(' ');
     }
-    void select(int n) { retype(widget<QLineEdit>("lineEditSubclass"), QString::number(n)); }
+    void select(int n) { retype(edit("lineEditSubclass"), QString::number(n)); }
     // Chooses the kind, types into the add edits it shows, ticks the axles and presses Add;
     // returns "title|text" of the message shown, empty when none was.
     QString add(const QString& kind, const QString& axles, const QString& typed)
@@ -60,7 +50,6 @@ class TestConstraintEditor : public QObject
     }
 
 private slots:
-    void initTestCase() { initEmbeddedResources(); }
     void init()
     {
         window = std::make_unique<Vorlan>();
@@ -68,22 +57,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->openConfiguration(VORLAN_EXAMPLES "/motorway-site.conf");
     }
-    void cleanup() { window.reset(); }
 
     void addOrType_data()
     {
         // "add" over the ticked axles, or "type" into the kind's first line edit; then what is
         // typed, and the constraints() of the kind and the colour, or the refusal's message.
-        QTest::addColumn<int>("subclass");
-        for (const char* column : {"action", "kind", "typed", "result", "colour"})
-            QTest::addColumn<QString>(column);
         const QString boxes = "Make sure you have at least two checkboxes selected and there is "
                               "a viable value in the adjacent field.";
         const QString reals = "Upper and lower text boxes must contain a constraint (float).";
         const QString classes = "Upper and lower text boxes must contain constraint (float) and "
                                 "class (int) separated with a comma.";
         // Tonnes and metres are shown; the file holds kN and m.
-        const QList<QStringList> rows = {
+        const std::initializer_list<QStringList> rows = {
             {"original", "51", "add 1+3", "default", "10", "1+3,10.00 | 1+3,98.0665", "lime"},
             // A sign alone is no weight: it must not become a valid limit of 0.
             {"original sign", "51", "add 2+3", "default", "-", "2+3,0.00 | 2+3,-", "red"},
@@ -105,24 +90,21 @@ private slots:
             {"weight typed", "44", "type", "awsl", "3+4+5:10,44;27,46",
              "3+4+5:10,44;27,46 | 3+4+5:98.0665,44;264.78,46", "lime"},
         };
-        for (const QStringList& row : rows)
-            QTest::newRow(qPrintable(row[0]))
-                << row[1].toInt() << row[2] << row[3] << row[4] << row[5] << row[6];
+        addRows({"subclass", "action", "kind", "typed", "result", "colour"}, rows);
     }
     void addOrType()
     {
-        QFETCH(int, subclass);
         QFETCH(QString, action);
         QFETCH(QString, kind);
-        QFETCH(QString, typed);
         QFETCH(QString, result);
         QFETCH(QString, colour);
+        const int subclass = cell("subclass").toInt();
         select(subclass);
         QString message;
         if (action == "type")
-            retype(edits(kind).value(0), typed);
+            retype(edits(kind).value(0), cell("typed"));
         else
-            message = add(kind, action.mid(4), typed);
+            message = add(kind, action.mid(4), cell("typed"));
         QCOMPARE(message, colour.isEmpty() ? "Cannot add a new constraint|" + result : "");
         QCOMPARE(constraints(subclass, kind), colour.isEmpty() ? " | " : result);
         if (colour.isEmpty())

@@ -1,19 +1,6 @@
 // The units dialog on its own, and opened from the window.
-#include "app/appidentity.h"
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
 #include "units/measurementunits.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -34,7 +21,9 @@ QString checkedButtons(const QWidget* dialog)
 
 } // namespace
 
-class TestMeasurementUnits : public QObject
+using namespace WindowDriver;
+
+class TestMeasurementUnits : public QObject, Fixture
 {
     Q_OBJECT
 
@@ -45,34 +34,24 @@ class TestMeasurementUnits : public QObject
     QPushButton* ok = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        applyApplicationIdentity();
-        initEmbeddedResources();
-    }
     void init()
     {
         dialog = std::make_unique<MeasurementUnits>(nullptr, 1, 0, 9.80665f);
         g = dialog->findChild<QLineEdit*>("lineEditG");
         ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     }
-    void cleanup() { dialog.reset(); }
 
     void initialState_data()
     {
-        QTest::addColumn<int>("weight");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("checked"); // and the g text
-        QTest::newRow("t, ft") << 0 << 1 << "radioButtonFeet radioButtonTons 9.810000";
-        QTest::newRow("lb, m") << 1 << 0 << "radioButtonMeters radioButtonPounds ";
-        QTest::newRow("kN, in") << 2 << 2 << "radioButtonInches radioButtonKN ";
+        // The weight and length units given, then the buttons checked and the g shown.
+        addRows({"weight", "length", "checked"},
+                {{"t, ft", "0", "1", "radioButtonFeet radioButtonTons 9.810000"},
+                 {"lb, m", "1", "0", "radioButtonMeters radioButtonPounds "},
+                 {"kN, in", "2", "2", "radioButtonInches radioButtonKN "}});
     }
-
     void initialState()
     {
-        QFETCH(int, weight);
-        QFETCH(int, length);
-        MeasurementUnits fresh(nullptr, weight, length, 9.81f);
+        MeasurementUnits fresh(nullptr, cell("weight").toInt(), cell("length").toInt(), 9.81f);
         QTEST(checkedButtons(&fresh), "checked");
     }
 
@@ -83,7 +62,7 @@ private slots:
         QVERIFY(g->isEnabled());
         QCOMPARE(g->text(), QStringLiteral("9.806650"));
         // A typed g survives a detour through another unit.
-        WindowDriver::retype(g, "9.81");
+        retype(g, "9.81");
         click("radioButtonKN");
         QVERIFY(!g->isEnabled() && g->text().isEmpty());
         click("radioButtonTons");
@@ -99,22 +78,18 @@ private slots:
     // Tonnes are kilonewtons divided by g, so with Tons chosen only a positive g will do.
     void unusableGWithTonnes_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("usable");
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("negative") << "-1" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("beyond a float") << "1e39" << false;
-        QTest::newRow("positive") << "9.81" << true;
+        addRows({"typed", "usable"}, {{"zero", "0", ""},
+                                      {"negative", "-1", ""},
+                                      {"empty", "", ""},
+                                      {"beyond a float", "1e39", ""},
+                                      {"positive", "9.81", "yes"}});
     }
-
     void unusableGWithTonnes()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, usable);
+        const bool usable = !cell("usable").isEmpty();
         QSignalSpy sent(dialog.get(), &MeasurementUnits::sendUnits);
         click("radioButtonTons");
-        WindowDriver::retype(g, typed);
+        retype(g, cell("typed"));
         QCOMPARE(ok->isEnabled(), usable);
         QCOMPARE(g->styleSheet().contains("red"), !usable);
         ok->click();
@@ -129,26 +104,25 @@ private slots:
     // other units. The first opening leaves the window in pounds.
     void windowOpensDialogFromMenuAndButton()
     {
-        Vorlan window;
+        window = std::make_unique<Vorlan>();
         for (const char* opener : {"actionConfiguration", "buttonGConstant"}) {
             QString state;
-            QTimer::singleShot(0, this, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (qobject_cast<MeasurementUnits*>(modal) && modal->parentWidget() == &window) {
+            answerModals(
+                [&] {
+                    QMetaObject::invokeMethod(window->findChild<QObject*>(opener),
+                                              opener[0] == 'a' ? "trigger" : "click");
+                },
+                [&](QWidget* modal) {
+                    if (!qobject_cast<MeasurementUnits*>(modal) ||
+                        modal->parentWidget() != window.get())
+                        return;
                     modal->findChild<QAbstractButton*>("radioButtonTons")->click();
                     state = checkedButtons(modal);
                     modal->findChild<QAbstractButton*>("radioButtonPounds")->click();
                     modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-                }
-                if (modal)
-                    modal->close(); // should OK have failed to
-            });
-            if (auto* action = window.findChild<QAction*>(opener))
-                action->trigger();
-            else
-                window.findChild<QAbstractButton*>(opener)->click();
+                });
             QVERIFY2(state == "radioButtonMeters radioButtonTons 9.806650", opener);
-            QCOMPARE(window.displayUnits().weightUnit(), quint8(1));
+            QCOMPARE(window->displayUnits().weightUnit(), quint8(1));
         }
     }
 };

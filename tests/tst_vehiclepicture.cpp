@@ -1,18 +1,8 @@
 // The vehicle picture: where wheels, bodies and trailers land, and what the window's two views
 // show as subclasses come and go.
-#include "model/subclass.h"
 #include "picture/bitmaptable.h"
 #include "picture/vehiclepicture.h"
-#include "ui/vorlan.h"
-
-#include <QGraphicsPixmapItem>
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
-#include <QGraphicsView>
-#include <QLineEdit>
-#include <QtTest>
-
-#include <memory>
+#include "tests/windowdriver.h"
 
 namespace {
 
@@ -51,12 +41,11 @@ QStringList placesOf(const QGraphicsScene* scene, const QString& what)
 
 } // namespace
 
-class TestVehiclePicture : public QObject
+class TestVehiclePicture : public QObject, WindowDriver::Fixture
 {
     Q_OBJECT
 
     std::unique_ptr<QGraphicsView> view;
-    std::unique_ptr<Vorlan> window;
 
     QList<QGraphicsScene*> windowScenes() const
     {
@@ -67,7 +56,6 @@ class TestVehiclePicture : public QObject
     }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(resources); }
     void init()
     {
         // As high as the window's views.
@@ -161,7 +149,7 @@ private slots:
     void appendIgnoresDisplayedUnit()
     {
         // The append field shows 2.5 m in feet.
-        window->findChild<QLineEdit*>("lineEditAppend")->setText("8.20");
+        edit("lineEditAppend")->setText("8.20");
         window->drawVehiclePicture(vehicle("H2S3 5 2.5 3,6,1.3,1.3 4,7,1.4,1.4"));
         for (QGraphicsScene* scene : windowScenes())
             QCOMPARE(placesOf(scene, "black").filter(QRegExp(",52.5,52$")).size(), 1);
