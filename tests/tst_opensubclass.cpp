@@ -10,10 +10,9 @@ class TestOpenSubclass : public QObject, Fixture
     QString current() const { return widget<QComboBox>("comboBoxSubclasses")->currentText(); }
     bool picturesEmpty() const
     {
-        for (const QGraphicsView* view : window->findChildren<QGraphicsView*>())
-            if (view->scene() && !view->scene()->items().isEmpty())
-                return false;
-        return true;
+        const QList<QGraphicsScene*> scenes = windowScenes(window.get());
+        return std::all_of(scenes.begin(), scenes.end(),
+                           [](auto* scene) { return !scene || scene->items().isEmpty(); });
     }
 
 private slots:

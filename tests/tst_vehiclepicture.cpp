@@ -47,14 +47,6 @@ class TestVehiclePicture : public QObject, WindowDriver::Fixture
 
     std::unique_ptr<QGraphicsView> view;
 
-    QList<QGraphicsScene*> windowScenes() const
-    {
-        QList<QGraphicsScene*> scenes;
-        for (const QGraphicsView* view : window->findChildren<QGraphicsView*>())
-            scenes << view->scene();
-        return scenes;
-    }
-
 private slots:
     void init()
     {
@@ -137,12 +129,12 @@ private slots:
         // Redraws replace the views' scenes rather than pile them up.
         for (int i = 0; i < 3; ++i)
             window->drawVehiclePicture(::vehicle("H3 3 0 3,1.3 4,1.4"));
-        for (QGraphicsScene* scene : windowScenes()) {
+        for (QGraphicsScene* scene : WindowDriver::windowScenes(window.get())) {
             QCOMPARE(scene->parent()->findChildren<QGraphicsScene*>().size(), 1);
             QCOMPARE(placesOf(scene, "0").size(), 3);
         }
         window->drawVehiclePicture(::vehicle(vehicle));
-        for (QGraphicsScene* scene : windowScenes())
+        for (QGraphicsScene* scene : WindowDriver::windowScenes(window.get()))
             QVERIFY(scene->items().isEmpty());
     }
 
@@ -151,7 +143,7 @@ private slots:
         // The append field shows 2.5 m in feet.
         edit("lineEditAppend")->setText("8.20");
         window->drawVehiclePicture(vehicle("H2S3 5 2.5 3,6,1.3,1.3 4,7,1.4,1.4"));
-        for (QGraphicsScene* scene : windowScenes())
+        for (QGraphicsScene* scene : WindowDriver::windowScenes(window.get()))
             QCOMPARE(placesOf(scene, "black").filter(QRegExp(",52.5,52$")).size(), 1);
     }
 };

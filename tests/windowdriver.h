@@ -31,12 +31,9 @@ inline void retype(QLineEdit* edit, const QString& text)
 
 inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QString& text)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QString();
-    file.write(text.toLatin1());
-    return path;
+    QFile file(dir.filePath(name));
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) >= 0;
+    return written ? file.fileName() : QString();
 }
 
 // What a user sees of each named widget: "name=text colour" (the colour of a line edit, when it
@@ -175,6 +172,15 @@ inline QString cell(const char* column)
 
 // What each window test holds: a scratch folder and the window its init() makes. The test object
 // is built after the application object, so this also sets up what main() would.
+// The scenes of the window's two vehicle pictures.
+inline QList<QGraphicsScene*> windowScenes(const QWidget* window)
+{
+    QList<QGraphicsScene*> scenes;
+    for (const QGraphicsView* view : window->findChildren<QGraphicsView*>())
+        scenes << view->scene();
+    return scenes;
+}
+
 struct Fixture
 {
     Fixture()
