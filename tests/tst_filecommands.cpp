@@ -86,15 +86,9 @@ private slots:
 
     void newAndSave_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("subclasses");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("button");    // clicked in a message box, which is otherwise closed
-        QTest::addColumn<QString>("write"); // "missing": into no folder; "full": onto a full disk
-        QTest::addColumn<QStringList>("dialogs"); // "title|part of the text"
-        QTest::addColumn<QString>("written");     // what site1.conf holds afterwards
-
-        using L = QStringList;
+        // The button clicked in a message box, which is otherwise closed; where the write goes
+        // ("missing": into no folder; "full": onto a full disk); "title|part of the text" of each
+        // dialog shown, joined by '#'; what site1.conf holds afterwards.
         const QString save = "actionSave", one = sectionText(1, truckBody);
         const QString twins = one + sectionText(7, truckBody);
         const QString other = sectionText(2, QString(truckBody).replace("=4\n", "=5\n"));
@@ -107,39 +101,36 @@ private slots:
         const QString lost = "Value would be lost|section [classes], line 2 reads back "
                              "differently: classification_version=2024,rev b\n";
         const QString question = "Duplicate subclasses found!|continue saving? 1 = 7";
-        const QString notSaved = "Configuration not saved|could not be written to %1/";
-        const int yes = QMessageBox::Yes, no = QMessageBox::No;
-        QTest::newRow("save edited")
-            << save << one + other << edits << 0 << "" << L{saveAs} << siteHeader + edited + other;
-        QTest::newRow("incomplete subclass") << save << one + sectionText(12, noCategory) << "" << 0
-                                             << "" << L{incomplete} << previous;
-        QTest::newRow("invalid header")
-            << save << one << "lineEditCountry XX" << 0 << "" << L{"Header invalid!|"} << previous;
-        QTest::newRow("value that reads back differently")
-            << save << one << "lineEditVersion 2024,rev b" << 0 << "" << L{lost} << previous;
-        QTest::newRow("duplicates, no")
-            << save << twins << "" << no << "" << L{question} << previous;
-        QTest::newRow("duplicates, yes")
-            << save << twins << "" << yes << "" << L{question, saveAs} << siteHeader + twins;
-        QTest::newRow("missing folder")
-            << save << one << "" << 0 << "missing"
-            << L{saveAs, notSaved + "missing/site1.conf:\nNo such file or directory\n"} << previous;
-        QTest::newRow("disk full")
-            << save << one << "" << 0 << "full"
-            << L{saveAs, notSaved + "site1.conf:\nFile too large\n"} << previous;
-        QTest::newRow("new, empty country") << "actionNew" << one << "lineEditCountry" << 0 << ""
-                                            << L{"Could not save configuration|"} << previous;
-        // A zero in a converted field stands for no value.
-        QTest::newRow("new") << "actionNew" << one << "lineEditMinAvgAxleWeight 0" << 0 << ""
-                             << L{saveAs} << siteHeader;
+        const QString notSaved = saveAs + "#Configuration not saved|could not be written to %1/";
+        const std::initializer_list<QStringList> rows = {
+            {"save edited", save, one + other, edits, "", "", saveAs, siteHeader + edited + other},
+            {"incomplete subclass", save, one + sectionText(12, noCategory), "", "", "", incomplete,
+             previous},
+            {"invalid header", save, one, "lineEditCountry XX", "", "", "Header invalid!|",
+             previous},
+            {"value that reads back differently", save, one, "lineEditVersion 2024,rev b", "", "",
+             lost, previous},
+            {"duplicates, no", save, twins, "", "No", "", question, previous},
+            {"duplicates, yes", save, twins, "", "Yes", "", question + '#' + saveAs,
+             siteHeader + twins},
+            {"missing folder", save, one, "", "", "missing",
+             notSaved + "missing/site1.conf:\nNo such file or directory\n", previous},
+            {"disk full", save, one, "", "", "full", notSaved + "site1.conf:\nFile too large\n",
+             previous},
+            {"new, empty country", "actionNew", one, "lineEditCountry", "", "",
+             "Could not save configuration|", previous},
+            // A zero in a converted field stands for no value.
+            {"new", "actionNew", one, "lineEditMinAvgAxleWeight 0", "", "", saveAs, siteHeader},
+        };
+        addRows({"action", "subclasses", "steps", "button", "write", "dialogs", "written"}, rows);
     }
     void newAndSave()
     {
         QFETCH(QString, action);
-        QFETCH(int, button);
+        QFETCH(QString, button);
         QFETCH(QString, write);
-        QFETCH(QStringList, dialogs);
         QFETCH(QString, written);
+        const QStringList dialogs = cell("dialogs").split('#');
         const QString path = writeFile(dir, "site1.conf", previous);
         open(siteHeader + cell("subclasses"));
         perform(window.get(), cell("steps").split(';', Qt::SkipEmptyParts));
@@ -151,8 +142,8 @@ private slots:
             [&](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                     QVERIFY(!box->parentWidget() && box->icon() == QMessageBox::Warning);
-                    if (button)
-                        box->button(QMessageBox::StandardButton(button))->click();
+                    if (!button.isEmpty())
+                        box->button(button == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
                     return;
                 }
                 // Only the write that follows the dialog meets the limit.
