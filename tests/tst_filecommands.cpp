@@ -8,16 +8,12 @@
 
 using namespace WindowDriver;
 
-namespace {
-
-const QString noCategory = QString(truckBody).remove("category=4\n");
-const QString previous = siteHeader + "[subclass_9]\n";
-
-} // namespace
-
 class TestFileCommands : public QObject, Fixture
 {
     Q_OBJECT
+
+    const QString noCategory = QString(truckBody).remove("category=4\n");
+    const QString previous = siteHeader + "[subclass_9]\n";
 
     QString current() const { return widget<QComboBox>("comboBoxSubclasses")->currentText(); }
     bool picturesEmpty() const

@@ -5,15 +5,6 @@
 
 using namespace WindowDriver;
 
-namespace {
-
-const char* const higher = "Value must be higher than corresponding min distance and between "
-                           "min and max distances in header.";
-const char* const lower = "Value must be lower than corresponding max distance and between min "
-                          "and max distances in header.";
-
-} // namespace
-
 class TestHeaderFields : public QObject, Fixture
 {
     Q_OBJECT
@@ -151,6 +142,10 @@ private slots:
         // Subclass 12: gaps 2.2-3.2 and 2.5-6 m, weights 12.3, 12.3 and 9.8 kN, tyres 1, 1, 1. A
         // gap's two edits are partners; weights and tyres have none and share one sum.
         const char* const tyre = "Valid types are between 1 and 4";
+        const char* const higher = "Value must be higher than corresponding min distance and "
+                                   "between min and max distances in header.";
+        const char* const lower = "Value must be lower than corresponding max distance and "
+                                  "between min and max distances in header.";
         const std::initializer_list<QStringList> rows = {
             {"MaxAxleDist2", "1", "red", higher, "red", "max_axle_distance__m=3.2,1\n", "4.20"},
             {"MaxAxleDist1", "16", "red", higher, "lime", "max_axle_distance__m=16,6\n", "22.00"},

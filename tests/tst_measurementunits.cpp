@@ -4,25 +4,6 @@
 #include "tests/windowdriver.h"
 #include "units/measurementunits.h"
 
-namespace {
-
-QVariantList units(unsigned char weight, unsigned char length, float g)
-{
-    return {QVariant::fromValue(weight), QVariant::fromValue(length), QVariant(g)};
-}
-
-QString checkedButtons(const QWidget* dialog)
-{
-    QStringList names;
-    for (const QRadioButton* radio : dialog->findChildren<QRadioButton*>())
-        if (radio->isChecked())
-            names << radio->objectName();
-    names.sort();
-    return names.join(' ') + ' ' + dialog->findChild<QLineEdit*>("lineEditG")->text();
-}
-
-} // namespace
-
 using namespace WindowDriver;
 
 // Values chosen to come out round in pounds and inches; a sum counts each entry as rounded to two
@@ -39,6 +20,21 @@ const char* const confText =
 class TestMeasurementUnits : public QObject, Fixture
 {
     Q_OBJECT
+
+    static QVariantList units(unsigned char weight, unsigned char length, float g)
+    {
+        return {QVariant::fromValue(weight), QVariant::fromValue(length), QVariant(g)};
+    }
+
+    static QString checkedButtons(const QWidget* dialog)
+    {
+        QStringList names;
+        for (const QRadioButton* radio : dialog->findChildren<QRadioButton*>())
+            if (radio->isChecked())
+                names << radio->objectName();
+        names.sort();
+        return names.join(' ') + ' ' + dialog->findChild<QLineEdit*>("lineEditG")->text();
+    }
 
     void click(const char* name) { dialog->findChild<QAbstractButton*>(name)->click(); }
 
