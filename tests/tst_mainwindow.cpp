@@ -33,11 +33,10 @@ private slots:
                     "lineEditUnclassified= red;lineEditUncategorised= lime")
                 .split(';');
         QCOMPARE(onScreen(window.get(), header), header);
-        for (const QString& name : QString("groupBoxSubclass groupBoxReclassify frameMiddle "
-                                           "lineEditAddConstraint lineEditAddLowerConstraint "
-                                           "MaxAxleWeightEdit1 MaxAxleWeightBox1 TyreType1")
-                                       .split(' '))
-            QVERIFY2(widget<QWidget>(name)->isHidden(), qPrintable(name));
+        for (const char* name :
+             {"groupBoxSubclass", "groupBoxReclassify", "frameMiddle", "lineEditAddConstraint",
+              "lineEditAddLowerConstraint", "MaxAxleWeightEdit1", "MaxAxleWeightBox1", "TyreType1"})
+            QVERIFY2(widget<QWidget>(name)->isHidden(), name);
         // Hiding the subclass fields must not re-flow the header beside them.
         QVERIFY(widget<QWidget>("frameMiddle")->sizePolicy().retainSizeWhenHidden());
     }
@@ -48,7 +47,6 @@ private slots:
         addRows({"name", "typed", "kept", "acceptable"},
                 {
                     {"lineEditNumOfAxles", "1", "1", "no"},
-                    {"lineEditNumOfAxles", "2", "2", "yes"},
                     {"lineEditNumOfAxles", "20", "20", "yes"},
                     {"lineEditNumOfAxles", "21", "21", "no"},
                     {"lineEditCountry", "Slovenia, 1.5", "Slovenia, 1.5", "yes"}, // any text

@@ -55,8 +55,7 @@ private slots:
     void init()
     {
         window = std::make_unique<Vorlan>();
-        open(confText);
-        QCOMPARE(edit("lineEditSubclass")->text(), QStringLiteral("13"));
+        open(confText); // showing subclass 13
         dialog = std::make_unique<MeasurementUnits>(nullptr, 1, 0, 9.80665f);
         g = dialog->findChild<QLineEdit*>("lineEditG");
         ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -148,29 +147,27 @@ private slots:
 
     void valuesShownInNewUnits_data()
     {
-        QTest::addColumn<QString>("received"); // weight,length,g of each accepted dialog
-        // objectName=text or, for what no widget shows, headerKey=value; separated by |
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("pounds, inches")
-            << "1,2,0"
-            << "buttonGConstant=0|g_acceleration_constant=|labelMaxAxleDists=Max. axle distances "
-               "(in):|labelCombinedWeightConstraints=Combined axle weight constraints (lb):|"
-               "labelMinAvgAxleWeight=Min. avg. axle weight (lb):|lineEditMinAvgAxleWeight=1000.00|"
-               "lineEditGroupMaxDist=100.00|MaxAxleDist1=100.00|lineEditReclassUpGvw=5000.00|"
-               "MinAxleDist2=100.00|MaxAxleWeightEdit2=3000.00|labelSumMinAxleDist=150|"
-               "labelSumMaxAxleDist=300|labelSumMaxAxleWeights=6000.15|"
-               "adslConstraint0=2+3:100.0,200.0|awslConstraint0=1+2:1000.0,4;2000.0,5|"
-               "defaultConstraint0=2+3,4000.00";
-        QTest::newRow("tonnes with g 9.81")
-            << "1,0,0;0,0,9.81"
-            << "buttonGConstant=9.81|g_acceleration_constant=9.81|labelMaxGrossWeight=Max. GVW "
-               "(t):|MaxAxleWeightEdit2=1.36|labelSumMaxAxleWeights=2.72069";
-        QTest::newRow("g 0 refused, 9.81 kept")
-            << "0,0,9.81;0,0,0"
-            << "buttonGConstant=9.81|g_acceleration_constant=9.81|labelSumMaxAxleWeights=2.72069";
-        QTest::newRow("back to the standard g")
-            << "0,0,9.81;0,0,9.80665"
-            << "buttonGConstant=9.80665|g_acceleration_constant=9.80665";
+        // The weight,length,g of each accepted dialog, separated by ';'; then objectName=text or,
+        // for what no widget shows, headerKey=value, separated by '|'.
+        const std::initializer_list<QStringList> rows = {
+            {"pounds, inches", "1,2,0",
+             "buttonGConstant=0|g_acceleration_constant=|labelMaxAxleDists=Max. axle distances "
+             "(in):|labelCombinedWeightConstraints=Combined axle weight constraints (lb):|"
+             "labelMinAvgAxleWeight=Min. avg. axle weight (lb):|lineEditMinAvgAxleWeight=1000.00|"
+             "lineEditGroupMaxDist=100.00|MaxAxleDist1=100.00|lineEditReclassUpGvw=5000.00|"
+             "MinAxleDist2=100.00|MaxAxleWeightEdit2=3000.00|labelSumMinAxleDist=150|"
+             "labelSumMaxAxleDist=300|labelSumMaxAxleWeights=6000.15|"
+             "adslConstraint0=2+3:100.0,200.0|awslConstraint0=1+2:1000.0,4;2000.0,5|"
+             "defaultConstraint0=2+3,4000.00"},
+            {"tonnes with g 9.81", "1,0,0;0,0,9.81",
+             "buttonGConstant=9.81|g_acceleration_constant=9.81|labelMaxGrossWeight=Max. GVW "
+             "(t):|MaxAxleWeightEdit2=1.36|labelSumMaxAxleWeights=2.72069"},
+            {"g 0 refused, 9.81 kept", "0,0,9.81;0,0,0",
+             "buttonGConstant=9.81|g_acceleration_constant=9.81|labelSumMaxAxleWeights=2.72069"},
+            {"back to the standard g", "0,0,9.81;0,0,9.80665",
+             "buttonGConstant=9.80665|g_acceleration_constant=9.80665"},
+        };
+        addRows({"received", "shown"}, rows);
     }
 
     void valuesShownInNewUnits()
