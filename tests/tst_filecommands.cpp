@@ -1,58 +1,42 @@
-// Creating, copying and deleting subclasses, and the File menu's New and Save, driven as a user.
-#include "app/appidentity.h"
+// The File menu's Open, New and Save, and creating, copying, deleting and selecting subclasses,
+// driven as a user: what the window shows afterwards and what reaches the file.
 #include "tests/windowdriver.h"
-#include "ui/vorlan.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 #include <sys/resource.h>
 
-#include <array>
 #include <csignal>
-#include <memory>
 
 using namespace WindowDriver;
 
-namespace {
-
-const QString noCategory = QString(truckBody).remove("category=4\n");
-const QString previous = siteHeader + "[subclass_9]\n";
-
-} // namespace
-
-class TestFileCommands : public QObject
+class TestFileCommands : public QObject, Fixture
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<Vorlan> window;
+    const QString noCategory = QString(truckBody).remove("category=4\n");
+    const QString previous = siteHeader + "[subclass_9]\n";
 
-    template <class T> T* widget(const QString& name) const { return window->findChild<T*>(name); }
-    void open(const QString& text) { window->openConfiguration(writeFile(dir, "in.conf", text)); }
+    QString current() const { return widget<QComboBox>("comboBoxSubclasses")->currentText(); }
+    bool picturesEmpty() const
+    {
+        const QList<QGraphicsScene*> scenes = windowScenes(window.get());
+        return std::all_of(scenes.begin(), scenes.end(),
+                           [](auto* scene) { return !scene || scene->items().isEmpty(); });
+    }
 
 private slots:
-    void initTestCase()
-    {
-        applyApplicationIdentity();
-        initEmbeddedResources();
-        // A file over the size limit then fails to grow, as on a full disk.
-        std::signal(SIGXFSZ, SIG_IGN);
-    }
+    // A file over the size limit then fails to grow, as on a full disk.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init()
     {
         window = std::make_unique<Vorlan>();
         window->show();
     }
-    void cleanup() { window.reset(); }
 
     void manageSubclasses_data()
     {
         // Steps, then the subclasses listed, those listed invalid, the category shown, the
         // duplicates found and the colour of the copy target.
-        for (const char* column : {"steps", "listed", "invalid", "category", "twins", "copy"})
-            QTest::addColumn<QString>(column);
-        const QList<std::array<const char*, 7>> rows = {
+        const std::initializer_list<QStringList> rows = {
             {"new", "lineEditSubclass 30;buttonSubclass", "1 21 30", "21 30", "140", "", ""},
             {"existing number typed with a zero", "lineEditSubclass 01;buttonSubclass", "1 21",
              "21", "4", "", ""},
@@ -69,19 +53,15 @@ private slots:
             {"copy target with a sign", "lineEditCopy -5;buttonCopy", "1 21", "21", "4", "", "red"},
             {"copy target emptied", "lineEditCopy 7;lineEditCopy", "1 21", "21", "4", "", "white"},
         };
-        for (const auto& row : rows)
-            QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4] << row[5] << row[6];
+        addRows({"steps", "listed", "invalid", "category", "twins", "copy"}, rows);
     }
     void manageSubclasses()
     {
-        QFETCH(QString, steps);
         QFETCH(QString, listed);
         QFETCH(QString, invalid);
-        QFETCH(QString, category);
-        QFETCH(QString, twins);
         QFETCH(QString, copy);
         open(siteHeader + sectionText(1, truckBody) + sectionText(21, noCategory));
-        perform(window.get(), steps.split(';'));
+        perform(window.get(), cell("steps").split(';'));
 
         QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")).join(' '), listed);
         QCOMPARE(window->configuration().subclass_count(), listed.count(' ') + !listed.isEmpty());
@@ -94,23 +74,17 @@ private slots:
         QCOMPARE(widget<QLineEdit>("lineEditSubclass")->text(), current);
         QCOMPARE(widget<QPushButton>("buttonSubclass")->text(),
                  current.isEmpty() ? "New" : "Delete");
-        QCOMPARE(widget<QLineEdit>("lineEditCategory")->text(), category);
-        QCOMPARE(window->configuration().find_duplicate_subclasses(), twins);
+        QTEST(widget<QLineEdit>("lineEditCategory")->text(), "category");
+        QTEST(window->configuration().find_duplicate_subclasses(), "twins");
         QCOMPARE(background(widget<QLineEdit>("lineEditCopy")), copy);
         QCOMPARE(widget<QPushButton>("buttonCopy")->isEnabled(), copy == "lime");
     }
 
     void newAndSave_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("subclasses");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("button");    // clicked in a message box, which is otherwise closed
-        QTest::addColumn<QString>("write"); // "missing": into no folder; "full": onto a full disk
-        QTest::addColumn<QStringList>("dialogs"); // "title|part of the text"
-        QTest::addColumn<QString>("written");     // what site1.conf holds afterwards
-
-        using L = QStringList;
+        // The button clicked in a message box, which is otherwise closed; where the write goes
+        // ("missing": into no folder; "full": onto a full disk); "title|part of the text" of each
+        // dialog shown, joined by '#'; what site1.conf holds afterwards.
         const QString save = "actionSave", one = sectionText(1, truckBody);
         const QString twins = one + sectionText(7, truckBody);
         const QString other = sectionText(2, QString(truckBody).replace("=4\n", "=5\n"));
@@ -123,44 +97,39 @@ private slots:
         const QString lost = "Value would be lost|section [classes], line 2 reads back "
                              "differently: classification_version=2024,rev b\n";
         const QString question = "Duplicate subclasses found!|continue saving? 1 = 7";
-        const QString notSaved = "Configuration not saved|could not be written to %1/";
-        const int yes = QMessageBox::Yes, no = QMessageBox::No;
-        QTest::newRow("save edited")
-            << save << one + other << edits << 0 << "" << L{saveAs} << siteHeader + edited + other;
-        QTest::newRow("incomplete subclass") << save << one + sectionText(12, noCategory) << "" << 0
-                                             << "" << L{incomplete} << previous;
-        QTest::newRow("invalid header")
-            << save << one << "lineEditCountry XX" << 0 << "" << L{"Header invalid!|"} << previous;
-        QTest::newRow("value that reads back differently")
-            << save << one << "lineEditVersion 2024,rev b" << 0 << "" << L{lost} << previous;
-        QTest::newRow("duplicates, no")
-            << save << twins << "" << no << "" << L{question} << previous;
-        QTest::newRow("duplicates, yes")
-            << save << twins << "" << yes << "" << L{question, saveAs} << siteHeader + twins;
-        QTest::newRow("missing folder")
-            << save << one << "" << 0 << "missing"
-            << L{saveAs, notSaved + "missing/site1.conf:\nNo such file or directory\n"} << previous;
-        QTest::newRow("disk full")
-            << save << one << "" << 0 << "full"
-            << L{saveAs, notSaved + "site1.conf:\nFile too large\n"} << previous;
-        QTest::newRow("new, empty country") << "actionNew" << one << "lineEditCountry" << 0 << ""
-                                            << L{"Could not save configuration|"} << previous;
-        // A zero in a converted field stands for no value.
-        QTest::newRow("new") << "actionNew" << one << "lineEditMinAvgAxleWeight 0" << 0 << ""
-                             << L{saveAs} << siteHeader;
+        const QString notSaved = saveAs + "#Configuration not saved|could not be written to %1/";
+        const std::initializer_list<QStringList> rows = {
+            {"save edited", save, one + other, edits, "", "", saveAs, siteHeader + edited + other},
+            {"incomplete subclass", save, one + sectionText(12, noCategory), "", "", "", incomplete,
+             previous},
+            {"invalid header", save, one, "lineEditCountry XX", "", "", "Header invalid!|",
+             previous},
+            {"value that reads back differently", save, one, "lineEditVersion 2024,rev b", "", "",
+             lost, previous},
+            {"duplicates, no", save, twins, "", "No", "", question, previous},
+            {"duplicates, yes", save, twins, "", "Yes", "", question + '#' + saveAs,
+             siteHeader + twins},
+            {"missing folder", save, one, "", "", "missing",
+             notSaved + "missing/site1.conf:\nNo such file or directory\n", previous},
+            {"disk full", save, one, "", "", "full", notSaved + "site1.conf:\nFile too large\n",
+             previous},
+            {"new, empty country", "actionNew", one, "lineEditCountry", "", "",
+             "Could not save configuration|", previous},
+            // A zero in a converted field stands for no value.
+            {"new", "actionNew", one, "lineEditMinAvgAxleWeight 0", "", "", saveAs, siteHeader},
+        };
+        addRows({"action", "subclasses", "steps", "button", "write", "dialogs", "written"}, rows);
     }
     void newAndSave()
     {
         QFETCH(QString, action);
-        QFETCH(QString, subclasses);
-        QFETCH(QString, steps);
-        QFETCH(int, button);
+        QFETCH(QString, button);
         QFETCH(QString, write);
-        QFETCH(QStringList, dialogs);
         QFETCH(QString, written);
+        const QStringList dialogs = cell("dialogs").split('#');
         const QString path = writeFile(dir, "site1.conf", previous);
-        open(siteHeader + subclasses);
-        perform(window.get(), steps.split(';', Qt::SkipEmptyParts));
+        open(siteHeader + cell("subclasses"));
+        perform(window.get(), cell("steps").split(';', Qt::SkipEmptyParts));
 
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
@@ -169,8 +138,8 @@ private slots:
             [&](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                     QVERIFY(!box->parentWidget() && box->icon() == QMessageBox::Warning);
-                    if (button)
-                        box->button(QMessageBox::StandardButton(button))->click();
+                    if (!button.isEmpty())
+                        box->button(button == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
                     return;
                 }
                 // Only the write that follows the dialog meets the limit.
@@ -207,6 +176,160 @@ private slots:
         for (const char* name :
              {"frameSubclassBottom", "frameMiddle", "MaxAxleWeightEdit1", "TyreType1"})
             QVERIFY2(widget<QWidget>(name)->isVisible(), name);
+    }
+
+    void openFromMenuAndStepThrough()
+    {
+        const QString path = VORLAN_EXAMPLES "/motorway-site.conf";
+        const QStringList dialogs =
+            answerModals([&] { widget<QAction>("actionOpen")->trigger(); },
+                         [&](QWidget* dialog) { chooseFile(dialog, path); });
+        QCOMPARE(dialogs, QStringList{"Open file|Configuration (*.conf)"});
+        QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")).join(' '),
+                 "11 12 13 21 22 31 32 41 42 43 44 51 52 53 54 61 62 63 71");
+        // Rows past the first subclass's axles are made only when a subclass needs them.
+        const QStringList first =
+            QString(
+                "lineEditVersion=2024-03-18 motorway A1 km 112 lanes 1-2 lime;"
+                "lineEditCountry=SI lime;lineEditGroupMaxDist=2.20 lime;lineEditPrepend=0.80 lime;"
+                "lineEditMinAvgAxleWeight=0.50 lime;lineEditMaxAxleDist=15.00 lime;"
+                "lineEditMinAxleDist=0.80 lime;lineEditSubclass=11 lime;lineEditCategory=1 lime;"
+                "lineEditConfString=C2 lime;lineEditNumOfAxles=2 lime;TyreType1=1 lime;"
+                "lineEditMaxGrossWeight=2.55 lime;lineEditReclassUpGvw=2.45 lime;"
+                "lineEditReclassUpTo=21 lime;MaxAxleDist1=3.20 lime;MinAxleDist1=2.20 lime;"
+                "MaxAxleWeightEdit1=1.25 lime;lineEditUnclassified=140 lime;MaxAxleDist2 missing;"
+                "labelSubclassLarge=11;labelSumMaxAxleWeights=2.51;labelSumMaxAxleDist=3.20;"
+                "comboBoxInvalid hidden;"
+                "labelInvalid=Subclasses are valid.")
+                .split(';');
+        QCOMPARE(onScreen(window.get(), first), first);
+
+        // Down steps through every subclass, each showing its own per-axle values; the other
+        // keys step too, and stop at both ends of the list.
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* list = widget<QComboBox>("comboBoxSubclasses");
+        QStringList steps = QString("Up=0 Alt+Right=1 Alt+Left=0").split(' ');
+        for (int step = 1; step < list->count(); ++step)
+            steps << QStringLiteral("Down=%1").arg(step);
+        steps << QString("Down=18 Alt+Left=17 Alt+Right=18 Up=17").split(' ');
+        for (const QString& step : steps) {
+            const int key = QKeySequence(step.section('=', 0, 0))[0];
+            QTest::keyClick(edit("lineEditVersion"), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            QVERIFY2(list->currentIndex() == step.section('=', 1).toInt(), qPrintable(step));
+            const QString number = listedNumbers(list)[list->currentIndex()];
+            QCOMPARE(edit("lineEditSubclass")->text(), number);
+            const Subclass& shown = window->configuration().get_subclass(number.toUInt());
+            QStringList tyres;
+            for (int axle = 1; axle <= shown.get_number_of_axles().toInt(); ++axle)
+                tyres << QStringLiteral("TyreType%1=").arg(axle) + shown.get_tyre_types()[axle - 1];
+            tyres.sort();
+            QCOMPARE(shownEdits(window.get(), "TyreType"), tyres);
+        }
+    }
+
+    void invalidSubclassesListed()
+    {
+        QString text = readFile(VORLAN_EXAMPLES "/motorway-site.conf");
+        text.replace("axle_configuration=V2\ncategory=2\n", "axle_configuration=V2\n");
+        text.replace("tyre_type=1,1,2,2\n", "tyre_type=1,1,2,7\n");
+        window->openConfiguration(writeFile(dir, "invalid.conf", text));
+        auto* invalid = widget<QComboBox>("comboBoxInvalid");
+        QCOMPARE(listedNumbers(invalid), QStringList({"21", "43"}));
+        QCOMPARE(onScreen(window.get(), {"labelInvalid", "comboBoxInvalid"}),
+                 QStringList({"labelInvalid=Invalid subclasses:", "comboBoxInvalid="}));
+
+        QTest::keyClick(invalid, Qt::Key_End);
+        QCOMPARE(current(), "subclass_43");
+        QCOMPARE(onScreen(window.get(), {"TyreType4"}), QStringList{"TyreType4=7 red"});
+    }
+
+    void selectByTypingNumber_data()
+    {
+        // What is typed after 5, the subclass then selected and the number's colour.
+        addRows({"typed", "selected", "colour"}, {{"1 then 12", "12", "subclass_12", "lime"},
+                                                  {"1 then 13", "13", "subclass_1", "red"},
+                                                  {"3", "3", "subclass_5", "red"},
+                                                  {"leading zero", "05", "subclass_5", "red"}});
+    }
+    void selectByTypingNumber()
+    {
+        QFETCH(QString, selected);
+        const bool exists = cell("colour") == "lime";
+        open(siteHeader + sectionText(1, truckBody) + sectionText(5, truckBody) +
+             sectionText(12, truckBody));
+        retype(edit("lineEditSubclass"), "5");
+        retype(edit("lineEditSubclass"), cell("typed"));
+        QCOMPARE(current(), selected);
+        QTEST(background(edit("lineEditSubclass")), "colour");
+        QCOMPARE(widget<QPushButton>("buttonSubclass")->text(), exists ? "Delete" : "New");
+
+        // An edit reaches the model only while the number names a subclass.
+        retype(edit("lineEditAlias"), "9");
+        QCOMPARE(window->configuration().get_subclass(selected.mid(9).toUInt()).get_alias(),
+                 exists ? "9" : "");
+    }
+
+    void partlyReadFileWarns()
+    {
+        // Line 20 is broken: 7 of the header, 9 of subclass 1, a blank, 3 of subclass 2.
+        const QString path = writeFile(dir, "partly.conf",
+                                       siteHeader + sectionText(1, truckBody) +
+                                           "[subclass_2]\ncategory=4\nnumber_of_axles 2\n\n" +
+                                           sectionText(3, truckBody));
+        const QStringList warnings = answerModals([&] { window->openConfiguration(path); });
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains("line 20:\nnumber_of_axles 2\n") &&
+                     warnings[0].contains("not loaded"),
+                 qPrintable(warnings[0]));
+        // Shown as far as it was read.
+        QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")), QStringList{"1"});
+        QCOMPARE(edit("lineEditSubclass")->text(), "1");
+    }
+
+    void subclassWithoutAxlesShowsNothingOfAnother()
+    {
+        const QString constrained = truckBody + "reclassify_up_to_subclass=3\n"
+                                                "awsl_0=58.8,71;176.5,41\nadsl_1=1+2:3.2,6.5\n";
+        window->openConfiguration(writeFile(
+            dir, "axles.conf",
+            siteHeader + sectionText(1, constrained) +
+                sectionText(2, "category=4\nnumber_of_axles=1\nmax_axle_weight__kN=1,50\n") +
+                sectionText(3, truckBody)));
+        QVERIFY(!picturesEmpty());
+        retype(edit("lineEditSubclass"), "2");
+        const QStringList hidden = {"MaxAxleDist1 hidden", "adslConstraint0 hidden"};
+        QCOMPARE(onScreen(window.get(), hidden), hidden);
+        for (const char* name :
+             {"MaxAxleWeightEdit1", "lineEditReclassUpTo", "lineEditTotalWeightConstraint"})
+            QVERIFY2(edit(name)->text().isEmpty(), name);
+        QVERIFY(picturesEmpty());
+
+        // Given a valid count, axle 1 shows what the record holds for it.
+        retype(edit("lineEditNumOfAxles"), "2");
+        QCOMPARE(edit("MaxAxleWeightEdit1")->text(), "5.10");
+    }
+
+    void headerOnlyFileShowsNothingOfThePreviousOne()
+    {
+        window->openConfiguration(VORLAN_EXAMPLES "/motorway-site.conf");
+        QString header = siteHeader;
+        header.replace("country",
+                       "g_acceleration_constant=10\nmin_avg_axle_weight__kN=4.9\ncountry");
+        window->openConfiguration(writeFile(dir, "header.conf", header));
+        QCOMPARE(widget<QComboBox>("comboBoxSubclasses")->count(), 0);
+        // Only the number field stays, for the first subclass of this configuration. Weights are
+        // shown with the file's own g.
+        const QStringList empty =
+            QString("groupBoxSubclass=;lineEditSubclass= red;frameMiddle hidden;"
+                    "frameSubclassBottom hidden;groupBoxReclassify hidden;"
+                    "lineEditMinAvgAxleWeight=0.49 lime")
+                .split(';');
+        QCOMPARE(onScreen(window.get(), empty), empty);
+        for (const char* name : {"lineEditReclassUpTo", "lineEditNumOfAxles"})
+            QVERIFY2(edit(name)->text().isEmpty(), name);
+        QVERIFY(picturesEmpty());
     }
 };
 

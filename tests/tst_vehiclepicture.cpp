@@ -1,18 +1,8 @@
 // The vehicle picture: where wheels, bodies and trailers land, and what the window's two views
 // show as subclasses come and go.
-#include "model/subclass.h"
 #include "picture/bitmaptable.h"
 #include "picture/vehiclepicture.h"
-#include "ui/vorlan.h"
-
-#include <QGraphicsPixmapItem>
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
-#include <QGraphicsView>
-#include <QLineEdit>
-#include <QtTest>
-
-#include <memory>
+#include "tests/windowdriver.h"
 
 namespace {
 
@@ -51,23 +41,15 @@ QStringList placesOf(const QGraphicsScene* scene, const QString& what)
 
 } // namespace
 
-class TestVehiclePicture : public QObject
+using namespace WindowDriver;
+
+class TestVehiclePicture : public QObject, Fixture
 {
     Q_OBJECT
 
     std::unique_ptr<QGraphicsView> view;
-    std::unique_ptr<Vorlan> window;
-
-    QList<QGraphicsScene*> windowScenes() const
-    {
-        QList<QGraphicsScene*> scenes;
-        for (const QGraphicsView* view : window->findChildren<QGraphicsView*>())
-            scenes << view->scene();
-        return scenes;
-    }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(resources); }
     void init()
     {
         // As high as the window's views.
@@ -80,44 +62,41 @@ private slots:
 
     void places_data()
     {
-        QTest::addColumn<QString>("vehicle");
-        QTest::addColumn<bool>("isMax");
-        QTest::addColumn<QString>("places"); // what, then where
         const QString semi = "H2S3 5 0.5 3,6,1.3,1.3", tractor = "A2T2 4 0.5 2.5,3,1.2";
-        // 21 pixels per metre from a first wheel centred under the head.
-        QTest::newRow("H2 min") << "H2 2 0 3.0 4.5" << false << "0 8,45 71,45";
-        QTest::newRow("H2 max") << "H2 2 0 3.0 4.5" << true << "0 8,45 102.5,45";
-        // Drawers put their wheels on again over the body, a car's 4 pixels lower.
-        QTest::newRow("car") << "C2 2 0 2 3" << true << "3 17,41 17,45 80,41 80,45";
-        // Generic wheels stand alone, 18 pixels above the middle of the view.
-        QTest::newRow("unknown") << "X3 3 0 2,3 3,4" << true << "16 8,27 71,27 155,27";
-        QTest::newRow("counts disagree") << "H2T9 3 0 2,3" << false << "16 8,27 50,27 113,27";
-        // Truck wheels at 8 and 71 (right edges 29, 92): a box to one past the last, and a
-        // chassis of 3 m less the first wheel's offset.
-        QTest::newRow("H2") << "H2 2 0 3.0" << false << "black 37,5,56,40 37,45,55,12";
-        // Wheels at 8, 71, 197, 224, 251: no box; the semi-trailer runs from the head's right
-        // edge to the last wheel's right edge (272), then the appended 0.5 m.
-        QTest::newRow("H2S3") << semi << false << "black 37,5,235,40 37,45,235,12 272,5,10.5,52";
-        QTest::newRow("H2S3 links") << semi << false << "white 35,5,2,40 93,45,2,12";
-        QTest::newRow("H2S3 no bus link") << semi << false << "12";
-        // Tractor wheels at 7, 59, 122, 147; the back ends at 83, where the trailer starts.
-        QTest::newRow("A2T2") << tractor << false
-                              << "black 28,30,22,18 82,34,79,12 85,-6,76,40 161,-6,10.5,52";
-        QTest::newRow("A2T2 link") << tractor << false << "white 83,-6,1,52";
-        // Bus wheels at 28, 133, 259: one body with the link midway between head (79) and back
-        // (239); no trailer, and no tow bar reaching backwards from a back past the last wheel.
-        QTest::newRow("B2S1") << "B2S1 3 2 5,6" << false << "black 79,17,160,39";
-        QTest::newRow("B2S1 link") << "B2S1 3 2 5,6" << false << "12 159,17";
+        const std::initializer_list<QStringList> rows = {
+            // 21 pixels per metre from a first wheel centred under the head.
+            {"H2 min", "H2 2 0 3.0 4.5", "", "0 8,45 71,45"},
+            {"H2 max", "H2 2 0 3.0 4.5", "max", "0 8,45 102.5,45"},
+            // Drawers put their wheels on again over the body, a car's 4 pixels lower.
+            {"car", "C2 2 0 2 3", "max", "3 17,41 17,45 80,41 80,45"},
+            // Generic wheels stand alone, 18 pixels above the middle of the view.
+            {"unknown", "X3 3 0 2,3 3,4", "max", "16 8,27 71,27 155,27"},
+            {"counts disagree", "H2T9 3 0 2,3", "", "16 8,27 50,27 113,27"},
+            // Truck wheels at 8 and 71 (right edges 29, 92): a box to one past the last, and a
+            // chassis of 3 m less the first wheel's offset.
+            {"H2", "H2 2 0 3.0", "", "black 37,5,56,40 37,45,55,12"},
+            // Wheels at 8, 71, 197, 224, 251: no box; the semi-trailer runs from the head's right
+            // edge to the last wheel's right edge (272), then the appended 0.5 m.
+            {"H2S3", semi, "", "black 37,5,235,40 37,45,235,12 272,5,10.5,52"},
+            {"H2S3 links", semi, "", "white 35,5,2,40 93,45,2,12"},
+            {"H2S3 no bus link", semi, "", "12"},
+            // Tractor wheels at 7, 59, 122, 147; the back ends at 83, where the trailer starts.
+            {"A2T2", tractor, "", "black 28,30,22,18 82,34,79,12 85,-6,76,40 161,-6,10.5,52"},
+            {"A2T2 link", tractor, "", "white 83,-6,1,52"},
+            // Bus wheels at 28, 133, 259: one body with the link midway between head (79) and
+            // back (239); no trailer, and no tow bar reaching backwards from a back past the last
+            // wheel.
+            {"B2S1", "B2S1 3 2 5,6", "", "black 79,17,160,39"},
+            {"B2S1 link", "B2S1 3 2 5,6", "", "12 159,17"},
+        };
+        addRows({"shape", "max", "places"}, rows); // places: what, then where
     }
     void places()
     {
-        QFETCH(QString, vehicle);
-        QFETCH(bool, isMax);
-        QFETCH(QString, places);
-        const Subclass subclass = ::vehicle(vehicle);
-        VehiclePicture(view.get(), isMax, 0, subclass.get_append__m().toFloat())
+        const Subclass subclass = vehicle(cell("shape"));
+        VehiclePicture(view.get(), !cell("max").isEmpty(), 0, subclass.get_append__m().toFloat())
             .drawVehicle(subclass);
-        QStringList expected = places.split(' ');
+        QStringList expected = cell("places").split(' ');
         const QString what = expected.takeFirst();
         expected.sort();
         QCOMPARE(placesOf(view->scene(), what), expected);
@@ -136,34 +115,32 @@ private slots:
 
     void undrawableSubclassClearsBothViews_data()
     {
-        QTest::addColumn<QString>("vehicle");
-        QTest::newRow("zero gap") << "H3 3 0 3,0";
-        QTest::newRow("one axle") << "H1 1 0 3";
-        QTest::newRow("huge count") << "H3 2000000000 0 3,1";
-        // Drawable by its values, but with a maximum more than it has minimums.
-        QTest::newRow("unequal lists") << "H3 3 0 3,1.3 4,1.4,5";
+        // The last is drawable by its values, but has a maximum more than it has minimums.
+        addRows({"shape"}, {{"zero gap", "H3 3 0 3,0"},
+                            {"one axle", "H1 1 0 3"},
+                            {"huge count", "H3 2000000000 0 3,1"},
+                            {"unequal lists", "H3 3 0 3,1.3 4,1.4,5"}});
     }
     void undrawableSubclassClearsBothViews()
     {
-        QFETCH(QString, vehicle);
         // Redraws replace the views' scenes rather than pile them up.
         for (int i = 0; i < 3; ++i)
-            window->drawVehiclePicture(::vehicle("H3 3 0 3,1.3 4,1.4"));
-        for (QGraphicsScene* scene : windowScenes()) {
+            window->drawVehiclePicture(vehicle("H3 3 0 3,1.3 4,1.4"));
+        for (QGraphicsScene* scene : windowScenes(window.get())) {
             QCOMPARE(scene->parent()->findChildren<QGraphicsScene*>().size(), 1);
             QCOMPARE(placesOf(scene, "0").size(), 3);
         }
-        window->drawVehiclePicture(::vehicle(vehicle));
-        for (QGraphicsScene* scene : windowScenes())
+        window->drawVehiclePicture(vehicle(cell("shape")));
+        for (QGraphicsScene* scene : windowScenes(window.get()))
             QVERIFY(scene->items().isEmpty());
     }
 
     void appendIgnoresDisplayedUnit()
     {
         // The append field shows 2.5 m in feet.
-        window->findChild<QLineEdit*>("lineEditAppend")->setText("8.20");
+        edit("lineEditAppend")->setText("8.20");
         window->drawVehiclePicture(vehicle("H2S3 5 2.5 3,6,1.3,1.3 4,7,1.4,1.4"));
-        for (QGraphicsScene* scene : windowScenes())
+        for (QGraphicsScene* scene : windowScenes(window.get()))
             QCOMPARE(placesOf(scene, "black").filter(QRegExp(",52.5,52$")).size(), 1);
     }
 };

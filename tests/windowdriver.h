@@ -1,22 +1,14 @@
 #pragma once
 
 // Small helpers for driving the main window in tests as a user would.
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QRegExp>
-#include <QRegularExpression>
-#include <QString>
-#include <QTemporaryDir>
-#include <QTimer>
+#include "app/appidentity.h"
+#include "ui/vorlan.h"
+
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
+#include <memory>
 
 namespace WindowDriver {
 
@@ -39,12 +31,9 @@ inline void retype(QLineEdit* edit, const QString& text)
 
 inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QString& text)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QString();
-    file.write(text.toLatin1());
-    return path;
+    QFile file(dir.filePath(name));
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) >= 0;
+    return written ? file.fileName() : QString();
 }
 
 // What a user sees of each named widget: "name=text colour" (the colour of a line edit, when it
@@ -158,5 +147,53 @@ inline QStringList answerModals(const std::function<void()>& action,
     action();
     return seen;
 }
+
+// String columns named by literals, which outlive the table. A row with one text more than there
+// are columns starts with its tag; any other is tagged by its first two texts.
+inline void addRows(std::initializer_list<const char*> columns,
+                    std::initializer_list<QStringList> rows)
+{
+    for (const char* column : columns)
+        QTest::addColumn<QString>(column);
+    for (QStringList row : rows) {
+        const QString tag =
+            row.size() > int(columns.size()) ? row.takeFirst() : row[0] + ' ' + row[1];
+        QTestData& data = QTest::newRow(qPrintable(tag));
+        for (const QString& text : row)
+            data << text;
+    }
+}
+
+// The current row's text in a string column.
+inline QString cell(const char* column)
+{
+    return *static_cast<QString*>(QTest::qData(column, qMetaTypeId<QString>()));
+}
+
+// What each window test holds: a scratch folder and the window its init() makes. The test object
+// is built after the application object, so this also sets up what main() would.
+// The scenes of the window's two vehicle pictures.
+inline QList<QGraphicsScene*> windowScenes(const QWidget* window)
+{
+    QList<QGraphicsScene*> scenes;
+    for (const QGraphicsView* view : window->findChildren<QGraphicsView*>())
+        scenes << view->scene();
+    return scenes;
+}
+
+struct Fixture
+{
+    Fixture()
+    {
+        applyApplicationIdentity();
+        initEmbeddedResources();
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<Vorlan> window;
+
+    template <class T> T* widget(const QString& name) const { return window->findChild<T*>(name); }
+    QLineEdit* edit(const QString& name) const { return widget<QLineEdit>(name); }
+    void open(const QString& text) { window->openConfiguration(writeFile(dir, "in.conf", text)); }
+};
 
 } // namespace WindowDriver
