@@ -170,8 +170,6 @@ inline QString cell(const char* column)
     return *static_cast<QString*>(QTest::qData(column, qMetaTypeId<QString>()));
 }
 
-// What each window test holds: a scratch folder and the window its init() makes. The test object
-// is built after the application object, so this also sets up what main() would.
 // The scenes of the window's two vehicle pictures.
 inline QList<QGraphicsScene*> windowScenes(const QWidget* window)
 {
@@ -181,6 +179,8 @@ inline QList<QGraphicsScene*> windowScenes(const QWidget* window)
     return scenes;
 }
 
+// What each window test holds: a scratch folder and the window its init() makes. The test object
+// is built after the application object, so this also sets up what main() would.
 struct Fixture
 {
     Fixture()
