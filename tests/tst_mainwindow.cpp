@@ -18,8 +18,12 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void init() { window = std::make_unique<Vorlan>(); }
 
-    void titleAndStartLine()
+    void identityTitleAndStartLine()
     {
+        // Settings and the About dialog are found under these names.
+        QCOMPARE(QCoreApplication::organizationName() + '|' + QCoreApplication::applicationName() +
+                     '|' + QCoreApplication::applicationVersion(),
+                 QStringLiteral("Dravlin d.o.o|Vorlan|3.4.3"));
         QTest::ignoreMessage(QtDebugMsg, "Starting Vorlan v3.4.3");
         QCOMPARE(Vorlan().windowTitle(), QStringLiteral("Vorlan v3.4.3"));
     }
