@@ -1,5 +1,6 @@
 // Measured vehicles: how they are read, how the matching rule judges them, and the classifier's
 // shortcut against trying every subclass.
+#include "conffromtext.h"
 #include "confgenerator.h"
 #include "vehiclegenerator.h"
 
@@ -9,8 +10,6 @@
 #include "model/vehiclereader.h"
 
 #include <QBuffer>
-#include <QTemporaryFile>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <random>
@@ -58,15 +57,6 @@ Read read_vehicles(const QByteArray& text, const VehicleUnits& units = {})
 
 const QByteArray truck_columns =
     "axles,spacing_1,spacing_2,weight_1,weight_2,weight_3,gvw,tyre_1,tyre_2,tyre_3\n";
-
-Conf conf_from(const QString& text)
-{
-    QTemporaryFile file;
-    file.open();
-    file.write(Conf::file_codec()->fromUnicode(text));
-    file.close();
-    return Conf(file.fileName());
-}
 
 QString outcome_text(const VehicleOutcome& outcome)
 {
@@ -258,7 +248,7 @@ void TestMatching::trafficMonitoringRecord()
 // The same vehicles as traffic monitoring records and as CSV in feet and pounds.
 void TestMatching::bothFormatsAgree()
 {
-    const Conf conf = conf_from(generate_configuration({150, 11, 0.0}));
+    const Conf conf = conf_from_text(generate_configuration({150, 11, 0.0}));
     VehicleGeneratorOptions options;
     options.seed = 3;
     options.noise_share = 0.2;
@@ -315,7 +305,7 @@ void TestMatching::classifierAgreesWithPlainLoop()
 {
     QFETCH(quint64, seed);
     QFETCH(int, subclasses);
-    const Conf conf = conf_from(generate_configuration({subclasses, seed, 0.0}));
+    const Conf conf = conf_from_text(generate_configuration({subclasses, seed, 0.0}));
     const VehicleClassifier classifier(conf);
     VehicleGeneratorOptions options;
     options.seed = seed;
@@ -356,7 +346,7 @@ void TestMatching::classifierAgreesWithPlainLoop()
 
 void TestMatching::tally()
 {
-    const Conf conf = conf_from(R"([classes]
+    const Conf conf = conf_from_text(R"([classes]
 max_axle_distance__m=15
 min_axle_distance__m=0.5
 

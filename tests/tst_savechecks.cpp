@@ -1,11 +1,10 @@
 // The checks of a configuration: whole-subclass verdicts, the duplicate search, the header rules,
 // and which of them block a save.
+#include "conffromtext.h"
 #include "confgenerator.h"
 #include "model/conf.h"
 #include "model/subclassreasons.h"
 
-#include <QTemporaryFile>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <random>
@@ -288,11 +287,7 @@ void TestSaveChecks::reasonsAgreeWithVerdicts_data()
 void TestSaveChecks::reasonsAgreeWithVerdicts()
 {
     QFETCH(quint64, seed);
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    file.write(Conf::file_codec()->fromUnicode(generate_configuration({300, seed, 0.0})));
-    file.close();
-    Conf conf(file.fileName());
+    Conf conf = conf_from_text(generate_configuration({300, seed, 0.0}));
     QCOMPARE(conf.subclass_count(), 300);
 
     std::mt19937 engine{std::uint32_t(seed)};
