@@ -75,7 +75,11 @@ QVector<double> SpacingSystem::place(const std::function<double(const RealRange&
 double SpacingSystem::simplest(const RealRange& range)
 {
     // A range a constraint pins to one single-precision value may hold no shorter decimal whose
-    // value lies inside, but one whose reading does.
+    // value lies inside, but one whose reading does; failing both, the nearest such reading
+    // still gives a vehicle, off by no more than a rounding error.
     const double exact = simplest_exact_decimal(range);
-    return std::isnan(exact) ? simplest_decimal(range) : exact;
+    if (!std::isnan(exact))
+        return exact;
+    const double read = simplest_decimal(range);
+    return std::isnan(read) ? float_text(float(range.from / 2 + range.to / 2)).toDouble() : read;
 }

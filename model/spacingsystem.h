@@ -26,7 +26,7 @@ public:
     // may take, given those already placed, and returns a spacing inside it (NaN when it finds
     // none). Empty when some spacing could not be chosen. Only after close() succeeded.
     QVector<double> place(const std::function<double(const RealRange&)>& choose) const;
-    // The chooser of the simplest decimal spacing.
+    // The chooser of the simplest decimal spacing; never NaN.
     static double simplest(const RealRange& range);
 
 private:

@@ -146,6 +146,10 @@ void TestTableAnalysis::overlaps_data()
     QTest::newRow("a corner left by constraints")
         << "1: 1-3 1-3 | adsl_1=1+2+3:5.5,6; 2: 2.5-2.8 1-3"
         << "1-2";
+    // The first gap of both can only be 3.2, which the placement of the axles must hit exactly.
+    QTest::newRow("a gap pinned to one value")
+        << "1: 2.2-3.2 2.5-6 | adsl_0=4.7,9.2; 2: 3.2-4 5.5-9"
+        << "1-2";
     QTest::newRow("constraint not applied") << "1: 1-2 1-2 | adsl_1=3:9,10; 2: 1-2 1-2"
                                             << "1-2";
     QTest::newRow("tyres differ") << "1: 2-3 | tyre_type=1,1; 2: 2.5-4 | tyre_type=1,2"
