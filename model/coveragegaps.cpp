@@ -11,7 +11,7 @@ namespace {
 
 // Pieces looked at, times the subclasses judged on each: bounds the work on tables whose
 // regions would be countless.
-constexpr qint64 work_limit = 50'000'000;
+constexpr qint64 work_limit = 500'000'000;
 const double thin_width = double(0.0101f);
 
 // Cuts the header's range on one gap after another at the ends of the subclasses' gap ranges.

@@ -122,6 +122,14 @@ bool named_index(const QByteArray& name, const char* stem, int count, int& index
 
 } // namespace
 
+QString VehicleReader::CellName::text() const
+{
+    const QString named = QString::fromLatin1(pattern);
+    if (named.contains(QLatin1String("%3")))
+        return named.arg(number).arg(first).arg(last);
+    return named.contains(QLatin1String("%1")) ? named.arg(number) : named;
+}
+
 VehicleReader::VehicleReader(QIODevice& device, const VehicleUnits& units)
     : device(device), units(units)
 {
@@ -225,19 +233,19 @@ VehicleReader::Status VehicleReader::next(VehicleRecord& record)
 }
 
 bool VehicleReader::store_spacing(VehicleRecord& record, int index, double metres,
-                                  const QString& name, const char* text, int length)
+                                  const CellName& name, const char* text, int length)
 {
     const float read = float(metres);
     if (!qIsFinite(read))
-        return fail(
-            QStringLiteral("%1 is %2, not a finite number").arg(name, cell_text(text, length)));
+        return fail(QStringLiteral("%1 is %2, not a finite number")
+                        .arg(name.text(), cell_text(text, length)));
     record.written_spacing[index] = metres;
     record.spacing[index] = read;
     return true;
 }
 
 bool VehicleReader::set_weight(double& written, float& read, const char* text, int length,
-                               const QString& name, const VehicleUnits& in)
+                               const CellName& name, const VehicleUnits& in)
 {
     double value = 0;
     const Parsed parsed = parse_real(text, length, value);
@@ -245,12 +253,12 @@ bool VehicleReader::set_weight(double& written, float& read, const char* text, i
         return true;
     if (parsed != Parsed::ok)
         return fail(QStringLiteral("%1 is %2, %3")
-                        .arg(name, cell_text(text, length), parse_problem(parsed)));
+                        .arg(name.text(), cell_text(text, length), parse_problem(parsed)));
     written = in.kilonewtons(value);
     read = float(written);
     if (!qIsFinite(read))
-        return fail(
-            QStringLiteral("%1 is %2, not a finite number").arg(name, cell_text(text, length)));
+        return fail(QStringLiteral("%1 is %2, not a finite number")
+                        .arg(name.text(), cell_text(text, length)));
     return true;
 }
 
@@ -285,13 +293,13 @@ bool VehicleReader::read_csv(VehicleRecord& record)
             break;
         case Column::weight:
             if (!set_weight(record.written_weight[role.index], record.weight[role.index], start,
-                            length, QStringLiteral("weight_%1").arg(role.index + 1), units))
+                            length, {"weight_%1", role.index + 1}, units))
                 return false;
             break;
         case Column::gvw: {
             double written = qQNaN();
             float read = qQNaN();
-            if (!set_weight(written, read, start, length, QStringLiteral("gvw"), units))
+            if (!set_weight(written, read, start, length, {"gvw"}, units))
                 return false;
             record.has_gvw = read == read;
             record.written_gvw = written;
@@ -338,18 +346,18 @@ bool VehicleReader::read_csv(VehicleRecord& record)
                         .arg(VehicleRecord::max_axles));
     record.axles = int(axles);
     for (int i = 0; i + 1 < record.axles; ++i) {
-        const QString name = QStringLiteral("spacing_%1").arg(i + 1);
+        const CellName name{"spacing_%1", i + 1};
         if (!(spacing_columns & (1u << i)))
-            return fail(QStringLiteral("the file has no %1 column").arg(name));
+            return fail(QStringLiteral("the file has no %1 column").arg(name.text()));
         const char* text = spacings[i].text;
         const int length = spacings[i].length;
         double written = 0;
         const Parsed parsed = parse_real(text, length, written);
         if (parsed == Parsed::empty)
-            return fail(name + QStringLiteral(" is empty"));
+            return fail(name.text() + QStringLiteral(" is empty"));
         if (parsed != Parsed::ok)
             return fail(QStringLiteral("%1 is %2, %3")
-                            .arg(name, cell_text(text, length), parse_problem(parsed)));
+                            .arg(name.text(), cell_text(text, length), parse_problem(parsed)));
         if (!store_spacing(record, i, units.metres(written), name, text, length))
             return false;
     }
@@ -397,8 +405,7 @@ bool VehicleReader::read_traffic_monitoring(VehicleRecord& record)
     field(27, 32, text, length);
     double written = qQNaN();
     float read = qQNaN();
-    if (!set_weight(written, read, text, length, QStringLiteral("the GVW (columns 27-32)"),
-                    imperial))
+    if (!set_weight(written, read, text, length, {"the GVW (columns 27-32)"}, imperial))
         return false;
     record.has_gvw = read == read;
     record.written_gvw = written;
@@ -408,25 +415,20 @@ bool VehicleReader::read_traffic_monitoring(VehicleRecord& record)
         const int column = 35 + 9 * k;
         field(column, column + 4, text, length);
         if (!set_weight(record.written_weight[k], record.weight[k], text, length,
-                        QStringLiteral("the weight of axle %1 (columns %2-%3)")
-                            .arg(k + 1)
-                            .arg(column)
-                            .arg(column + 4),
+                        {"the weight of axle %1 (columns %2-%3)", k + 1, column, column + 4},
                         imperial))
             return false;
         if (k + 1 == record.axles)
             break;
         field(column + 5, column + 8, text, length);
-        const QString name = QStringLiteral("the spacing after axle %1 (columns %2-%3)")
-                                 .arg(k + 1)
-                                 .arg(column + 5)
-                                 .arg(column + 8);
+        const CellName name{"the spacing after axle %1 (columns %2-%3)", k + 1, column + 5,
+                            column + 8};
         const Parsed parsed = parse_whole(text, length, 9999, number);
         if (parsed == Parsed::empty)
-            return fail(name + QStringLiteral(" is empty"));
+            return fail(name.text() + QStringLiteral(" is empty"));
         if (parsed != Parsed::ok)
             return fail(
-                QStringLiteral("%1 is %2, not a number").arg(name, cell_text(text, length)));
+                QStringLiteral("%1 is %2, not a number").arg(name.text(), cell_text(text, length)));
         // Tenths of feet, read as the feet they stand for: 151 as 15.1.
         if (!store_spacing(record, k, imperial.metres(double(number) / 10), name, text, length))
             return false;

@@ -63,14 +63,24 @@ private:
         int index = 0; // from 0 for spacings, weights and tyres
     };
 
+    // The name of a cell in messages, made only when a message needs it.
+    struct CellName
+    {
+        const char* pattern; // with %1 for the number, %2 and %3 for the columns
+        int number = 0;
+        int first = 0;
+        int last = 0;
+        QString text() const;
+    };
+
     bool read_line();
     void read_header();
     bool read_csv(VehicleRecord& record);
     bool read_traffic_monitoring(VehicleRecord& record);
-    bool store_spacing(VehicleRecord& record, int index, double metres, const QString& name,
+    bool store_spacing(VehicleRecord& record, int index, double metres, const CellName& name,
                        const char* text, int length);
-    bool set_weight(double& written, float& read, const char* text, int length, const QString& name,
-                    const VehicleUnits& in);
+    bool set_weight(double& written, float& read, const char* text, int length,
+                    const CellName& name, const VehicleUnits& in);
     bool fail(const QString& problem);
 
     QIODevice& device;
