@@ -11,6 +11,19 @@ double ratio(qint64 part, qint64 whole)
     return whole > 0 ? double(part) / double(whole) : qQNaN();
 }
 
+// Counts kept by hash, handed out in order.
+template <typename Row, typename Column>
+QMap<Row, QMap<Column, qint64>> ordered(const QHash<Row, QHash<Column, qint64>>& counts)
+{
+    QMap<Row, QMap<Column, qint64>> table;
+    for (auto row = counts.cbegin(); row != counts.cend(); ++row) {
+        QMap<Column, qint64>& cells = table[row.key()];
+        for (auto cell = row.value().cbegin(); cell != row.value().cend(); ++cell)
+            cells.insert(cell.key(), cell.value());
+    }
+    return table;
+}
+
 } // namespace
 
 double ClassificationTally::Score::precision() const
@@ -117,13 +130,7 @@ double ClassificationTally::accuracy() const
 
 QMap<quint32, QMap<qint64, qint64>> ClassificationTally::confusion() const
 {
-    QMap<quint32, QMap<qint64, qint64>> matrix;
-    for (auto row = confusion_counts.cbegin(); row != confusion_counts.cend(); ++row) {
-        QMap<qint64, qint64>& cells = matrix[row.key()];
-        for (auto cell = row.value().cbegin(); cell != row.value().cend(); ++cell)
-            cells.insert(cell.key(), cell.value());
-    }
-    return matrix;
+    return ordered(confusion_counts);
 }
 
 QMap<quint32, ClassificationTally::Score> ClassificationTally::scores() const
@@ -145,11 +152,5 @@ QMap<quint32, ClassificationTally::Score> ClassificationTally::scores() const
 
 QMap<qint64, QMap<int, qint64>> ClassificationTally::scheme_classes() const
 {
-    QMap<qint64, QMap<int, qint64>> table;
-    for (auto row = scheme_counts.cbegin(); row != scheme_counts.cend(); ++row) {
-        QMap<int, qint64>& cells = table[row.key()];
-        for (auto cell = row.value().cbegin(); cell != row.value().cend(); ++cell)
-            cells.insert(cell.key(), cell.value());
-    }
-    return table;
+    return ordered(scheme_counts);
 }

@@ -262,6 +262,19 @@ bool VehicleReader::set_weight(double& written, float& read, const char* text, i
     return true;
 }
 
+bool VehicleReader::set_gvw(VehicleRecord& record, const char* text, int length,
+                            const CellName& name, const VehicleUnits& in)
+{
+    double written = qQNaN();
+    float read = qQNaN();
+    if (!set_weight(written, read, text, length, name, in))
+        return false;
+    record.has_gvw = read == read;
+    record.written_gvw = written;
+    record.gvw = read;
+    return true;
+}
+
 bool VehicleReader::read_csv(VehicleRecord& record)
 {
     struct Cell
@@ -296,16 +309,10 @@ bool VehicleReader::read_csv(VehicleRecord& record)
                             length, {"weight_%1", role.index + 1}, units))
                 return false;
             break;
-        case Column::gvw: {
-            double written = qQNaN();
-            float read = qQNaN();
-            if (!set_weight(written, read, start, length, {"gvw"}, units))
+        case Column::gvw:
+            if (!set_gvw(record, start, length, {"gvw"}, units))
                 return false;
-            record.has_gvw = read == read;
-            record.written_gvw = written;
-            record.gvw = read;
             break;
-        }
         case Column::tyre: {
             quint64 code = 0;
             const Parsed parsed = parse_whole(start, length, 4, code);
@@ -403,13 +410,8 @@ bool VehicleReader::read_traffic_monitoring(VehicleRecord& record)
     record.scheme_class = vehicle_class == Parsed::ok ? int(number) : -1;
 
     field(27, 32, text, length);
-    double written = qQNaN();
-    float read = qQNaN();
-    if (!set_weight(written, read, text, length, {"the GVW (columns 27-32)"}, imperial))
+    if (!set_gvw(record, text, length, {"the GVW (columns 27-32)"}, imperial))
         return false;
-    record.has_gvw = read == read;
-    record.written_gvw = written;
-    record.gvw = read;
 
     for (int k = 0; k < record.axles; ++k) {
         const int column = 35 + 9 * k;

@@ -81,6 +81,8 @@ private:
                        const char* text, int length);
     bool set_weight(double& written, float& read, const char* text, int length,
                     const CellName& name, const VehicleUnits& in);
+    bool set_gvw(VehicleRecord& record, const char* text, int length, const CellName& name,
+                 const VehicleUnits& in);
     bool fail(const QString& problem);
 
     QIODevice& device;

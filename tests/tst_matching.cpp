@@ -346,46 +346,14 @@ void TestMatching::classifierAgreesWithPlainLoop()
 
 void TestMatching::tally()
 {
-    const Conf conf = conf_from_text(R"([classes]
-max_axle_distance__m=15
-min_axle_distance__m=0.5
-
-[subclass_1]
-axle_configuration=C2
-category=1
-max_GVW__kN=20
-number_of_axles=2
-tyre_type=1,1
-max_axle_weight__kN=1,10;2,10
-max_axle_distance__m=3
-min_axle_distance__m=2
-
-[subclass_2]
-axle_configuration=V2
-category=1
-max_GVW__kN=30
-number_of_axles=2
-tyre_type=1,1
-max_axle_weight__kN=1,15;2,15
-max_axle_distance__m=4
-min_axle_distance__m=3
-
-[subclass_3]
-axle_configuration=H2
-category=4
-max_GVW__kN=100
-number_of_axles=2
-tyre_type=1,2
-max_axle_weight__kN=1,50;2,50
-max_axle_distance__m=5
-min_axle_distance__m=3
-)");
+    const Conf conf = conf_from_text(
+        table_text("1: 2-3 | category=1; 2: 3-4 | category=1; 3: 3-5 | tyre_type=1,2"));
     const VehicleClassifier classifier(conf);
     ClassificationTally tally(classifier);
     // Alone, alone and over, shared within category 1 (at 3 with tyres 1,1), shared across
     // categories (3 without tyres), unmatched; the truths make three right of six.
     const Read read = read_vehicles("axles,spacing_1,weight_1,tyre_1,tyre_2,truth\n"
-                                    "2,2.5,5,1,1,1\n2,2.5,11,1,1,1\n2,3,5,1,1,2\n2,3,5,,,3\n"
+                                    "2,2.5,5,1,1,1\n2,2.5,101,1,1,1\n2,3,5,1,1,2\n2,3,5,,,3\n"
                                     "2,4.5,5,1,2,3\n2,9,5,,,3\n2,x\n");
     VehicleOutcome outcome;
     for (const VehicleRecord& v : read.records) {
@@ -406,6 +374,7 @@ min_axle_distance__m=3
     QCOMPARE(subclasses.value(2).shared, 2);
     QCOMPARE(subclasses.value(3).shared, 1);
     QCOMPARE(tally.categories().value("1").shared, 1);
+    QCOMPARE(tally.categories().value("3").alone, 1);
     QCOMPARE(tally.accuracy(), 0.5);
     const auto scores = tally.scores();
     QCOMPARE(scores.value(1).precision(), 1.0);

@@ -13,45 +13,6 @@
 
 namespace {
 
-// Subclasses written "N: min-max min-max ... | extra line | extra line", separated by ";": a
-// valid subclass with those gap ranges, tyres 1 unless a "tyres" line says otherwise.
-QString table(const QString& subclasses, const QString& header_min = "0.5",
-              const QString& header_max = "15")
-{
-    QString text = "[classes]\nmax_axle_distance__m=" + header_max +
-                   "\nmin_axle_distance__m=" + header_min + "\n\n";
-    for (const QString& entry : subclasses.split(';', Qt::SkipEmptyParts)) {
-        const QStringList parts = entry.split('|');
-        const QString number = parts.first().section(':', 0, 0).trimmed();
-        const QStringList gaps = parts.first().section(':', 1).split(' ', Qt::SkipEmptyParts);
-        const int axles = gaps.size() + 1;
-        QStringList mins, maxs, tyres, weights;
-        for (const QString& gap : gaps) {
-            mins << gap.section('-', 0, 0);
-            maxs << gap.section('-', 1);
-        }
-        for (int i = 1; i <= axles; ++i) {
-            tyres << "1";
-            weights << QString("%1,100").arg(i);
-        }
-        QMap<QString, QString> lines = {{"axle_configuration", QString("H%1").arg(axles)},
-                                        {"category", "3"},
-                                        {"max_GVW__kN", "900"},
-                                        {"number_of_axles", QString::number(axles)},
-                                        {"tyre_type", tyres.join(',')},
-                                        {"max_axle_weight__kN", weights.join(';')},
-                                        {"max_axle_distance__m", maxs.join(',')},
-                                        {"min_axle_distance__m", mins.join(',')}};
-        for (const QString& extra : parts.mid(1))
-            lines.insert(extra.section('=', 0, 0).trimmed(), extra.section('=', 1).trimmed());
-        text += "[subclass_" + number + "]\n";
-        for (auto it = lines.cbegin(); it != lines.cend(); ++it)
-            text += it.key() + "=" + it.value() + "\n";
-        text += "\n";
-    }
-    return text;
-}
-
 VehicleRecord vehicle_of(const QVector<double>& spacings)
 {
     VehicleRecord v;
@@ -81,7 +42,7 @@ bool holds(const RealRange& range, float value)
 
 // A random table of a few subclasses per axle count on a decimetre grid, some with a combined
 // distance constraint.
-QString random_table(std::mt19937& engine)
+QString random_table_text(std::mt19937& engine)
 {
     const auto below = [&engine](int n) { return int(engine() % std::uint32_t(n)); };
     QStringList entries;
@@ -166,7 +127,7 @@ void TestTableAnalysis::overlaps()
 {
     QFETCH(QString, subclasses);
     QFETCH(QString, expected);
-    const Conf conf = conf_from_text(table(subclasses));
+    const Conf conf = conf_from_text(table_text(subclasses));
     const VehicleClassifier classifier(conf);
     const OverlapReport report = find_overlaps(classifier);
     QStringList found;
@@ -198,7 +159,7 @@ void TestTableAnalysis::overlapsFoundByVehicles()
     std::mt19937 engine(9);
     int pairs = 0, sampled = 0;
     for (int t = 0; t < 60; ++t) {
-        const Conf conf = conf_from_text(table(random_table(engine)));
+        const Conf conf = conf_from_text(table_text(random_table_text(engine)));
         const VehicleClassifier classifier(conf);
         const OverlapReport report = find_overlaps(classifier);
         QSet<QPair<quint32, quint32>> reported;
@@ -221,7 +182,8 @@ void TestTableAnalysis::overlapsFoundByVehicles()
                 }
         }
     }
-    QVERIFY2(pairs > 40 && sampled > 1000, qPrintable(QString("%1 %2").arg(pairs).arg(sampled)));
+    QVERIFY2(pairs > 40 && sampled > 1000,
+             qPrintable(QString("%1 %2").arg(pairs).arg(sampled)));
 }
 
 void TestTableAnalysis::gaps_data()
@@ -288,7 +250,7 @@ void TestTableAnalysis::gaps()
     QFETCH(QString, expected);
     QFETCH(QString, missing);
     QFETCH(QString, others);
-    const CoverageReport report = find_gaps(conf_from_text(table(subclasses)));
+    const CoverageReport report = find_gaps(conf_from_text(table_text(subclasses)));
     QStringList regions, counts, rest;
     for (const UncoveredRegion& region : report.uncovered)
         regions << region_text(region);
@@ -315,7 +277,7 @@ void TestTableAnalysis::gapsAgainstGrid()
     std::mt19937 engine(4);
     int uncovered = 0, covered = 0;
     for (int t = 0; t < 80; ++t) {
-        const Conf conf = conf_from_text(table(random_table(engine), "0.5", "3.5"));
+        const Conf conf = conf_from_text(table_text(random_table_text(engine), "0.5", "3.5"));
         const VehicleClassifier classifier(conf);
         const CoverageReport report = find_gaps(conf);
         QVERIFY(!report.truncated);
@@ -372,7 +334,7 @@ void TestTableAnalysis::gapsAgainstGrid()
 
     // Past the limit the report stops and says so.
     const CoverageReport cut =
-        find_gaps(conf_from_text(table("1: 1-2 1-2 1-2; 2: 2-3 2-3 2-3")), 3);
+        find_gaps(conf_from_text(table_text("1: 1-2 1-2 1-2; 2: 2-3 2-3 2-3")), 3);
     QCOMPARE(cut.uncovered.size(), 3);
     QVERIFY(cut.truncated);
 }
@@ -417,7 +379,7 @@ void TestTableAnalysis::diff()
     QFETCH(QString, to);
     QFETCH(QString, changes);
     const QString old_text =
-        table("1: 2-3 1-2 | adsl_1=1+2:1,2 | adsl_2=2+3:1,2; 2: 2-3", "0.5", "15");
+        table_text("1: 2-3 1-2 | adsl_1=1+2:1,2 | adsl_2=2+3:1,2; 2: 2-3", "0.5", "15");
     QString new_text = old_text;
     if (!from.isEmpty()) {
         QVERIFY2(old_text.contains(from), qPrintable(from));

@@ -27,16 +27,14 @@ void append_numbers(QByteArray& line, const QVarLengthArray<quint32, 8>& numbers
 
 int run_classify(const QStringList& arguments)
 {
-    const Arguments args =
-        Arguments::parse(QStringLiteral("classify"), arguments, {"--json", "--per-vehicle"},
-                         {"--length-unit", "--weight-unit"}, 2);
-    if (!args.error.isEmpty())
-        return fail(args.error);
-    Conf conf;
-    QString problem;
-    if (!load_conf(args.files.at(0), conf, problem))
-        return fail(problem);
+    Command command;
+    if (!command.start(QStringLiteral("classify"), arguments, {"--json", "--per-vehicle"},
+                       {"--length-unit", "--weight-unit"}, 2, 1))
+        return fail(command.problem);
+    const Arguments& args = command.args;
+    const Conf& conf = command.tables.first();
     VehicleInput input;
+    QString problem;
     if (!input.open(args.files.at(1), args, conf, problem))
         return fail(problem);
 

@@ -75,6 +75,16 @@ qint64 count_of(const QJsonValue& value)
     return qint64(value.toDouble());
 }
 
+// The members of an object keyed by subclass number, in the order of the numbers.
+QMap<quint32, QJsonObject> by_number(const QJsonValue& object)
+{
+    QMap<quint32, QJsonObject> ordered;
+    const QJsonObject members = object.toObject();
+    for (auto it = members.constBegin(); it != members.constEnd(); ++it)
+        ordered.insert(it.key().toUInt(), it.value().toObject());
+    return ordered;
+}
+
 } // namespace
 
 QString outcome_name(qint64 outcome)
@@ -94,7 +104,7 @@ QJsonObject skipped_json(const VehicleClassifier& classifier)
                                        {QStringLiteral("field"), rule.field},
                                        {QStringLiteral("value"), rule.value},
                                        {QStringLiteral("why"), rule.why}});
-    return {{QStringLiteral("invalid_skipped"), numbers_json(classifier.invalid_skipped())},
+    return {{QStringLiteral("invalid_skipped"), json_numbers(classifier.invalid_skipped())},
             {QStringLiteral("not_applied"), not_applied}};
 }
 
@@ -108,10 +118,7 @@ QJsonObject classify_json(const ClassificationTally& tally, const VehicleClassif
     ambiguous.insert(QStringLiteral("across_categories"), double(tally.across_categories()));
     json.insert(QStringLiteral("ambiguous"), ambiguous);
     QJsonObject unmatched = count_and_share(tally.unmatched_vehicles(), readable);
-    QJsonArray lines;
-    for (qint64 line : tally.first_unmatched_lines())
-        lines.append(double(line));
-    unmatched.insert(QStringLiteral("first_lines"), lines);
+    unmatched.insert(QStringLiteral("first_lines"), json_numbers(tally.first_unmatched_lines()));
     json.insert(QStringLiteral("unmatched"), unmatched);
     QJsonArray unreadable_lines;
     for (const auto& [line, problem] : tally.first_unreadable())
@@ -183,11 +190,8 @@ QString classify_text(const QJsonObject& json, const QString& conf_name,
                       : QStringLiteral(", first at lines ") + first.join(QStringLiteral(", ")));
 
     lines << QStringLiteral("per subclass: alone, shared, over its limits");
-    const QJsonObject subclasses = json.value("subclasses").toObject();
-    QMap<quint32, QJsonObject> ordered;
-    for (auto it = subclasses.constBegin(); it != subclasses.constEnd(); ++it)
-        ordered.insert(it.key().toUInt(), it.value().toObject());
-    for (auto it = ordered.cbegin(); it != ordered.cend(); ++it)
+    const QMap<quint32, QJsonObject> subclasses = by_number(json.value("subclasses"));
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it)
         lines << QStringLiteral("  %1: %2, %3, %4")
                      .arg(it.key())
                      .arg(count_of(it->value("alone")))
@@ -210,20 +214,14 @@ QString classify_text(const QJsonObject& json, const QString& conf_name,
                      .arg(t.value("accuracy").isNull() ? QStringLiteral("-")
                                                        : percent(t.value("accuracy").toDouble()));
         lines << QStringLiteral("per subclass: precision, recall, F1");
-        const QJsonObject scores = t.value("scores").toObject();
-        QMap<quint32, QJsonObject> by_number;
-        for (auto it = scores.constBegin(); it != scores.constEnd(); ++it)
-            by_number.insert(it.key().toUInt(), it.value().toObject());
-        for (auto it = by_number.cbegin(); it != by_number.cend(); ++it)
+        const QMap<quint32, QJsonObject> scores = by_number(t.value("scores"));
+        for (auto it = scores.cbegin(); it != scores.cend(); ++it)
             lines << QStringLiteral("  %1: %2, %3, %4")
                          .arg(it.key())
                          .arg(score_text(it->value("precision")), score_text(it->value("recall")),
                               score_text(it->value("f1")));
         lines << QStringLiteral("confusion: true subclass: outcomes");
-        const QJsonObject confusion = t.value("confusion").toObject();
-        QMap<quint32, QJsonObject> rows;
-        for (auto it = confusion.constBegin(); it != confusion.constEnd(); ++it)
-            rows.insert(it.key().toUInt(), it.value().toObject());
+        const QMap<quint32, QJsonObject> rows = by_number(t.value("confusion"));
         for (auto it = rows.cbegin(); it != rows.cend(); ++it)
             lines << QStringLiteral("  %1: %2").arg(it.key()).arg(cells_text(*it));
     }

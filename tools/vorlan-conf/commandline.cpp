@@ -75,13 +75,17 @@ Arguments Arguments::parse(const QString& command, const QStringList& arguments,
     return parsed;
 }
 
-bool load_conf(const QString& path, Conf& conf, QString& problem)
+bool Command::start(const QString& name, const QStringList& arguments, const QStringList& flags,
+                    const QStringList& valued, int files, int table_files)
 {
-    problem = unreadable(path);
-    if (!problem.isEmpty())
-        return false;
-    conf = Conf(path);
-    return true;
+    args = Arguments::parse(name, arguments, flags, valued, files);
+    problem = args.error;
+    for (int i = 0; problem.isEmpty() && i < table_files; ++i) {
+        problem = unreadable(args.files.at(i));
+        if (problem.isEmpty())
+            tables.append(Conf(args.files.at(i)));
+    }
+    return problem.isEmpty();
 }
 
 QString numbers_text(const QList<quint32>& numbers)
@@ -90,22 +94,6 @@ QString numbers_text(const QList<quint32>& numbers)
     for (quint32 number : numbers)
         texts << QString::number(number);
     return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
-}
-
-QJsonArray numbers_json(const QList<quint32>& numbers)
-{
-    QJsonArray array;
-    for (quint32 number : numbers)
-        array.append(double(number));
-    return array;
-}
-
-QJsonArray reals_json(const QVector<double>& values)
-{
-    QJsonArray array;
-    for (double value : values)
-        array.append(value);
-    return array;
 }
 
 QString reals_text(const QVector<double>& values)

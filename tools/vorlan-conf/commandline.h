@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
-class Conf;
+#include "model/conf.h"
 
 // What the commands of vorlan-conf share: their arguments, their output and their failures.
 
@@ -38,12 +38,28 @@ struct Arguments
     bool has(const char* flag) const { return flags.contains(QLatin1String(flag)); }
 };
 
-// Loads a configuration file, or says why it cannot (an empty problem when it can).
-bool load_conf(const QString& path, Conf& conf, QString& problem);
+// What every analysis starts from: its arguments read and the configuration files among them
+// (the first ones) loaded. On failure problem says why, and the command exits 2.
+struct Command
+{
+    Arguments args;
+    QVector<Conf> tables;
+    QString problem;
 
-// A list of numbers as text: "12, 15", or "none"; and as a JSON array.
+    bool start(const QString& name, const QStringList& arguments, const QStringList& flags,
+               const QStringList& valued, int files, int table_files);
+};
+
+// A list of numbers as text: "12, 15", or "none".
 QString numbers_text(const QList<quint32>& numbers);
-QJsonArray numbers_json(const QList<quint32>& numbers);
-// A list of reals as a JSON array of numbers and as text ("3.55, 1.3").
-QJsonArray reals_json(const QVector<double>& values);
+// A list of reals as text: "3.55, 1.3".
 QString reals_text(const QVector<double>& values);
+
+// Any list of numbers as a JSON array.
+template <typename List> QJsonArray json_numbers(const List& values)
+{
+    QJsonArray array;
+    for (const auto value : values)
+        array.append(double(value));
+    return array;
+}

@@ -95,15 +95,14 @@ QStringList diff_text(const ConfDiff& diff, const QStringList& files)
 
 int run_diff(const QStringList& arguments)
 {
-    const Arguments args = Arguments::parse(QStringLiteral("diff"), arguments, {"--json"},
-                                            {"--vehicles", "--length-unit", "--weight-unit"}, 2);
-    if (!args.error.isEmpty())
-        return fail(args.error);
-    Conf old_conf, new_conf;
+    Command command;
+    if (!command.start(QStringLiteral("diff"), arguments, {"--json"},
+                       {"--vehicles", "--length-unit", "--weight-unit"}, 2, 2))
+        return fail(command.problem);
+    const Arguments& args = command.args;
+    const Conf& old_conf = command.tables.at(0);
+    const Conf& new_conf = command.tables.at(1);
     QString problem;
-    if (!load_conf(args.files.at(0), old_conf, problem) ||
-        !load_conf(args.files.at(1), new_conf, problem))
-        return fail(problem);
     const ConfDiff diff = diff_confs(old_conf, new_conf);
 
     const bool with_vehicles = args.values.contains(QStringLiteral("--vehicles"));
@@ -137,8 +136,8 @@ int run_diff(const QStringList& arguments)
             changed.insert(QString::number(it.key()), changes);
         }
         QJsonObject json{{QStringLiteral("header"), header},
-                         {QStringLiteral("only_in_old"), numbers_json(diff.only_in_old)},
-                         {QStringLiteral("only_in_new"), numbers_json(diff.only_in_new)},
+                         {QStringLiteral("only_in_old"), json_numbers(diff.only_in_old)},
+                         {QStringLiteral("only_in_new"), json_numbers(diff.only_in_new)},
                          {QStringLiteral("changed"), changed}};
         if (with_vehicles) {
             json.insert(QStringLiteral("migration"), migration_json(vehicles.migration));

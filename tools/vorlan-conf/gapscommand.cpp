@@ -31,25 +31,15 @@ QJsonArray ranges_json(const QVector<RealRange>& ranges)
     return array;
 }
 
-QJsonArray ints_json(const QVector<int>& values)
-{
-    QJsonArray array;
-    for (int value : values)
-        array.append(value);
-    return array;
-}
-
 } // namespace
 
 int run_gaps(const QStringList& arguments)
 {
-    const Arguments args = Arguments::parse(QStringLiteral("gaps"), arguments, {"--json"}, {}, 1);
-    if (!args.error.isEmpty())
-        return fail(args.error);
-    Conf conf;
-    QString problem;
-    if (!load_conf(args.files.at(0), conf, problem))
-        return fail(problem);
+    Command command;
+    if (!command.start(QStringLiteral("gaps"), arguments, {"--json"}, {}, 1, 1))
+        return fail(command.problem);
+    const Arguments& args = command.args;
+    const Conf& conf = command.tables.first();
     const CoverageReport report = find_gaps(conf);
     if (!report.problem.isEmpty())
         return fail(args.files.at(0) + QStringLiteral(": ") + report.problem);
@@ -59,17 +49,18 @@ int run_gaps(const QStringList& arguments)
         for (const UncoveredRegion& region : report.uncovered)
             uncovered.append(QJsonObject{{QStringLiteral("axles"), region.axles},
                                          {QStringLiteral("gaps"), ranges_json(region.gaps)},
-                                         {QStringLiteral("witness"), reals_json(region.witness)},
+                                         {QStringLiteral("witness"), json_numbers(region.witness)},
                                          {QStringLiteral("thin"), region.thin}});
         QJsonObject narrowed;
         for (auto it = report.narrowed.cbegin(); it != report.narrowed.cend(); ++it)
-            narrowed.insert(QString::number(it.key()), numbers_json(it.value()));
-        write_json({{QStringLiteral("missing_axle_counts"), ints_json(report.missing_axle_counts)},
-                    {QStringLiteral("uncovered"), uncovered},
-                    {QStringLiteral("narrowed"), narrowed},
-                    {QStringLiteral("unreachable"), numbers_json(report.unreachable)},
-                    {QStringLiteral("invalid_skipped"), numbers_json(report.invalid_skipped)},
-                    {QStringLiteral("truncated"), report.truncated}});
+            narrowed.insert(QString::number(it.key()), json_numbers(it.value()));
+        write_json(
+            {{QStringLiteral("missing_axle_counts"), json_numbers(report.missing_axle_counts)},
+             {QStringLiteral("uncovered"), uncovered},
+             {QStringLiteral("narrowed"), narrowed},
+             {QStringLiteral("unreachable"), json_numbers(report.unreachable)},
+             {QStringLiteral("invalid_skipped"), json_numbers(report.invalid_skipped)},
+             {QStringLiteral("truncated"), report.truncated}});
     } else {
         QStringList lines;
         lines << args.files.at(0);

@@ -9,26 +9,23 @@
 
 int run_overlaps(const QStringList& arguments)
 {
-    const Arguments args =
-        Arguments::parse(QStringLiteral("overlaps"), arguments, {"--json"}, {}, 1);
-    if (!args.error.isEmpty())
-        return fail(args.error);
-    Conf conf;
-    QString problem;
-    if (!load_conf(args.files.at(0), conf, problem))
-        return fail(problem);
-    const OverlapReport report = find_overlaps(conf);
+    Command command;
+    if (!command.start(QStringLiteral("overlaps"), arguments, {"--json"}, {}, 1, 1))
+        return fail(command.problem);
+    const Arguments& args = command.args;
+    const OverlapReport report = find_overlaps(command.tables.first());
 
     if (args.has("--json")) {
         QJsonArray overlaps;
         for (const Overlap& overlap : report.overlaps)
-            overlaps.append(QJsonObject{{QStringLiteral("a"), double(overlap.a)},
-                                        {QStringLiteral("b"), double(overlap.b)},
-                                        {QStringLiteral("axles"), overlap.axles},
-                                        {QStringLiteral("tyres_differ"), overlap.tyres_differ},
-                                        {QStringLiteral("witness"), reals_json(overlap.witness)}});
+            overlaps.append(
+                QJsonObject{{QStringLiteral("a"), double(overlap.a)},
+                            {QStringLiteral("b"), double(overlap.b)},
+                            {QStringLiteral("axles"), overlap.axles},
+                            {QStringLiteral("tyres_differ"), overlap.tyres_differ},
+                            {QStringLiteral("witness"), json_numbers(overlap.witness)}});
         write_json({{QStringLiteral("overlaps"), overlaps},
-                    {QStringLiteral("invalid_skipped"), numbers_json(report.invalid_skipped)}});
+                    {QStringLiteral("invalid_skipped"), json_numbers(report.invalid_skipped)}});
     } else {
         QStringList lines;
         lines << args.files.at(0);
