@@ -147,7 +147,7 @@ bool MatchRule::over_limits(const VehicleRecord& vehicle) const
             weighed = weighed && vehicle.has_weight(axle);
             sum += vehicle.written_weight[axle];
         }
-        if (weighed && float(sum) > limit.max)
+        if (weighed && VehicleRecord::single(sum) > limit.max)
             return true;
     }
     return false;

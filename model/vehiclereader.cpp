@@ -235,7 +235,7 @@ VehicleReader::Status VehicleReader::next(VehicleRecord& record)
 bool VehicleReader::store_spacing(VehicleRecord& record, int index, double metres,
                                   const CellName& name, const char* text, int length)
 {
-    const float read = float(metres);
+    const float read = VehicleRecord::single(metres);
     if (!qIsFinite(read))
         return fail(QStringLiteral("%1 is %2, not a finite number")
                         .arg(name.text(), cell_text(text, length)));
@@ -255,7 +255,7 @@ bool VehicleReader::set_weight(double& written, float& read, const char* text, i
         return fail(QStringLiteral("%1 is %2, %3")
                         .arg(name.text(), cell_text(text, length), parse_problem(parsed)));
     written = in.kilonewtons(value);
-    read = float(written);
+    read = VehicleRecord::single(written);
     if (!qIsFinite(read))
         return fail(QStringLiteral("%1 is %2, not a finite number")
                         .arg(name.text(), cell_text(text, length)));

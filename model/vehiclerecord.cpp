@@ -1,11 +1,23 @@
 #include "model/vehiclerecord.h"
 
+#include <cmath>
+#include <limits>
+
+float VehicleRecord::single(double written)
+{
+    // Converting a double the float cannot hold would be undefined.
+    if (std::fabs(written) > double(std::numeric_limits<float>::max()))
+        return written > 0 ? std::numeric_limits<float>::infinity()
+                           : -std::numeric_limits<float>::infinity();
+    return float(written);
+}
+
 float VehicleRecord::span(int first, int last) const
 {
     double sum = 0;
     for (int i = first; i < last; ++i)
         sum += written_spacing[i];
-    return float(sum);
+    return single(sum);
 }
 
 bool VehicleRecord::gross_weight(float& value) const
@@ -20,6 +32,6 @@ bool VehicleRecord::gross_weight(float& value) const
             return false;
         sum += written_weight[i];
     }
-    value = float(sum);
+    value = single(sum);
     return true;
 }

@@ -40,4 +40,8 @@ struct VehicleRecord
     // The gross weight: the measured one, otherwise the sum of the axle weights when every axle
     // was weighed; false when neither is known.
     bool gross_weight(float& value) const;
+
+    // A number as written, read in single precision as QString::toFloat reads it: a value
+    // beyond the largest single-precision real reads as infinity.
+    static float single(double written);
 };

@@ -272,11 +272,13 @@ void TestMatching::bothFormatsAgree()
     QCOMPARE(from_imperial_csv.records.size(), 400);
 
     const VehicleClassifier classifier(conf);
+    ClassificationTally tally(classifier);
     VehicleOutcome outcome;
     QStringList by_records, by_csv, by_metric_misread;
     int over = 0, matched = 0;
     for (int i = 0; i < 400; ++i) {
         classifier.classify(from_records.records.at(i), outcome);
+        tally.add(from_records.records.at(i), outcome);
         by_records << outcome_text(outcome);
         over += !outcome.over_limits.isEmpty();
         matched += !outcome.candidates.isEmpty();
@@ -286,6 +288,13 @@ void TestMatching::bothFormatsAgree()
         by_metric_misread << outcome_text(outcome);
     }
     QCOMPARE(by_csv, by_records);
+    // The records' own classes are counted per outcome, never taken for subclasses.
+    qint64 classed = 0;
+    for (const auto& row : tally.scheme_classes())
+        for (qint64 count : row)
+            classed += count;
+    QCOMPARE(classed, 400);
+    QCOMPARE(tally.with_truth(), 0);
     QVERIFY(over > 20 && matched > 200);
     // The unit options are what made them agree.
     QVERIFY(by_metric_misread != by_records);

@@ -61,12 +61,13 @@ QString score_text(const QJsonValue& value)
     return value.isNull() ? QStringLiteral("-") : QString::number(value.toDouble(), 'f', 3);
 }
 
-// "12 950, unmatched 3" from {"12": 950, "unmatched": 3}.
-QString cells_text(const QJsonObject& cells)
+// "12 950, unmatched 3" from {"12": 950, "unmatched": 3}; with a prefix, "class 9 950".
+QString cells_text(const QJsonObject& cells, const QString& prefix = QString())
 {
     QStringList parts;
     for (auto it = cells.constBegin(); it != cells.constEnd(); ++it)
-        parts << it.key() + QLatin1Char(' ') + QString::number(qint64(it.value().toDouble()));
+        parts << prefix + it.key() + QLatin1Char(' ') +
+                     QString::number(qint64(it.value().toDouble()));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -230,7 +231,9 @@ QString classify_text(const QJsonObject& json, const QString& conf_name,
         lines << QStringLiteral("vehicle classes of the records, per outcome:");
         const QJsonObject table = scheme.toObject();
         for (auto it = table.constBegin(); it != table.constEnd(); ++it)
-            lines << QStringLiteral("  %1: %2").arg(it.key(), cells_text(it.value().toObject()));
+            lines << QStringLiteral("  %1: %2")
+                         .arg(it.key(),
+                              cells_text(it.value().toObject(), QStringLiteral("class ")));
     }
 
     lines << skipped_text(json);
