@@ -1,30 +1,22 @@
 // The header panel alone on the bare form: what a typed value stores, in file units, and how
 // each field is judged and shown.
-#include "tests/windowdriver.h"
-#include "ui_vorlan.h"
+#include "tests/formfixture.h"
 
 using namespace WindowDriver;
 using Field = HeaderPanel::Field;
 
-class TestHeaderPanel : public QObject
+class TestHeaderPanel : public QObject, FormFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<QMainWindow> window;
-    Ui::Vorlan form;
-    DisplayUnits units;
     std::unique_ptr<HeaderPanel> header;
     Conf conf;
     QStringList stored; // "field value" of each edited()
 
-    QLineEdit* edit(const QString& name) const { return window->findChild<QLineEdit*>(name); }
-
 private slots:
     void init()
     {
-        window = std::make_unique<QMainWindow>();
-        form.setupUi(window.get());
-        units = DisplayUnits();
+        setUpForm();
         units.setUnits(1, 1, 0); // pounds and feet
         header = std::make_unique<HeaderPanel>(form, units);
         conf = Conf(VORLAN_EXAMPLES "/motorway-site.conf"); // subclasses reach 6 m
@@ -91,12 +83,9 @@ private slots:
 
         units.setUnits(2, 2, 0);
         header->redisplayUnits(conf);
-        QCOMPARE(onScreen(window.get(), {"labelMinAvgAxleWeight", "lineEditMinAvgAxleWeight",
-                                         "labelMaxAxleDist", "lineEditMaxAxleDist"}),
-                 QStringList({"labelMinAvgAxleWeight=Min. avg. axle weight (kN):",
-                              "lineEditMinAvgAxleWeight=4.90 lime",
-                              "labelMaxAxleDist=Min. axle distance (in):",
-                              "lineEditMaxAxleDist=196.85 lime"}));
+        QCOMPARE(shown("labelMinAvgAxleWeight lineEditMinAvgAxleWeight lineEditMaxAxleDist"),
+                 "labelMinAvgAxleWeight=Min. avg. axle weight (kN): lineEditMinAvgAxleWeight=4.90 "
+                 "lime lineEditMaxAxleDist=196.85 lime");
     }
 };
 

@@ -1,16 +1,13 @@
 // The subclass list and the invalid list alone on the bare form.
-#include "tests/windowdriver.h"
+#include "tests/formfixture.h"
 #include "ui/subclasslists.h"
-#include "ui_vorlan.h"
 
 using namespace WindowDriver;
 
-class TestSubclassLists : public QObject
+class TestSubclassLists : public QObject, FormFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<QMainWindow> window;
-    Ui::Vorlan form;
     std::unique_ptr<SubclassLists> lists;
 
     // The current subclass, then the invalid ones, or "valid" when the list is hidden.
@@ -25,8 +22,7 @@ class TestSubclassLists : public QObject
 private slots:
     void init()
     {
-        window = std::make_unique<QMainWindow>();
-        form.setupUi(window.get());
+        setUpForm();
         lists = std::make_unique<SubclassLists>(form);
         lists->fill({3, 12, 40});
         lists->refreshInvalid({12, 40});

@@ -95,6 +95,10 @@ private slots:
             // wheel.
             {"B2S1", "B2S1 3 2 5,6", "", "black 79,17,160,39"},
             {"B2S1 link", "B2S1 3 2 5,6", "", "12 159,17"},
+            // Motorbike wheels 1.4 m apart; the rider's front and back over them.
+            {"M2 wheels", "M2 2 0 1.4", "", "13 7,41 36.4,41"},
+            {"M2 rider", "M2 2 0 1.4", "", "14 0,26"},
+            {"M2 rider's back", "M2 2 0 1.4", "", "15 29,26"},
         };
         addRows({"shape", "max", "places"}, rows); // places: what, then where
     }
