@@ -4,11 +4,11 @@
 #include "model/conf.h"
 #include "ui/fieldcolours.h"
 #include "ui/framecells.h"
+#include "ui/windowtext.h"
 #include "ui_vorlan.h"
 #include "units/displayunits.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDoubleValidator>
 #include <QIntValidator>
@@ -17,11 +17,6 @@
 using Kind = DisplayUnits::Kind;
 
 namespace {
-
-QString windowText(const char* text)
-{
-    return QCoreApplication::translate("Vorlan", text);
-}
 
 QString maxDistanceStatusTip()
 {

@@ -4,20 +4,15 @@
 #include "model/subclass.h"
 #include "ui/fieldcolours.h"
 #include "ui/framecells.h"
+#include "ui/windowtext.h"
 #include "ui_vorlan.h"
 #include "units/constrainttexts.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
-
-QString windowText(const char* text)
-{
-    return QCoreApplication::translate("Vorlan", text);
-}
 
 QString constraintStatusTip()
 {

@@ -3,19 +3,14 @@
 
 #include "model/conf.h"
 #include "ui/fieldcolours.h"
+#include "ui/windowtext.h"
 #include "ui_vorlan.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 
 using Kind = DisplayUnits::Kind;
 
 namespace {
-
-QString windowText(const char* text)
-{
-    return QCoreApplication::translate("Vorlan", text);
-}
 
 } // namespace
 

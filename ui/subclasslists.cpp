@@ -1,10 +1,10 @@
 // The subclass list and the list of invalid subclasses.
 #include "ui/subclasslists.h"
 
+#include "ui/windowtext.h"
 #include "ui_vorlan.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -151,6 +151,6 @@ void SubclassLists::showInvalidState()
 {
     const bool any = invalid->count() > 0;
     invalid->setVisible(any);
-    invalidCaption->setText(any ? QCoreApplication::translate("Vorlan", "Invalid subclasses:")
-                                : QCoreApplication::translate("Vorlan", "Subclasses are valid."));
+    invalidCaption->setText(any ? windowText("Invalid subclasses:")
+                                : windowText("Subclasses are valid."));
 }

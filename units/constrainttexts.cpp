@@ -4,6 +4,8 @@
 #include <QDebug>
 #include <QStringList>
 
+#include <optional>
+
 using Kind = DisplayUnits::Kind;
 
 namespace {
@@ -16,18 +18,25 @@ QString convertNumber(const QString& number, Kind kind, ConversionDirection dire
                : units.toFileText(number, kind);
 }
 
+// The two parts of a text around a separator; none when it has not exactly two, which is
+// logged unless the text is empty.
+std::optional<QStringList> splitInTwo(const QString& text, char separator, const char* name)
+{
+    const QStringList parts = text.split(QLatin1Char(separator));
+    if (parts.size() == 2)
+        return parts;
+    if (!text.isEmpty())
+        qWarning().noquote() << "Failed to split " + text + " on " + name + '!';
+    return std::nullopt;
+}
+
 // "axles:bounds" with the bounds converted by convertBounds; empty when either part fails.
 template <typename ConvertBounds>
 QString convertCombined(const QString& text, ConvertBounds convertBounds)
 {
-    const QStringList parts = text.split(QLatin1Char(':'));
-    if (parts.size() != 2) {
-        if (!text.isEmpty())
-            qWarning().noquote() << "Failed to split " + text + " on colon!";
-        return QString();
-    }
-    const QString bounds = convertBounds(parts.at(1));
-    return bounds.isEmpty() ? QString() : parts.at(0) + QLatin1Char(':') + bounds;
+    const auto parts = splitInTwo(text, ':', "colon");
+    const QString bounds = parts ? convertBounds(parts->at(1)) : QString();
+    return bounds.isEmpty() ? QString() : parts->at(0) + QLatin1Char(':') + bounds;
 }
 
 } // namespace
@@ -53,16 +62,11 @@ bool isValidInt(const QString& text)
 QString convertTotalDistance(const QString& text, ConversionDirection direction,
                              const DisplayUnits& units)
 {
-    const QStringList bounds = text.split(QLatin1Char(','));
-    if (bounds.size() != 2) {
-        if (!text.isEmpty())
-            qWarning().noquote() << "Failed to split " + text + " on comma!";
+    const auto bounds = splitInTwo(text, ',', "comma");
+    if (!bounds || !isValidFloat(bounds->at(0)) || !isValidFloat(bounds->at(1)))
         return QString();
-    }
-    if (!isValidFloat(bounds.at(0)) || !isValidFloat(bounds.at(1)))
-        return QString();
-    return convertNumber(bounds.at(0), Kind::length, direction, units) + QLatin1Char(',') +
-           convertNumber(bounds.at(1), Kind::length, direction, units);
+    return convertNumber(bounds->at(0), Kind::length, direction, units) + QLatin1Char(',') +
+           convertNumber(bounds->at(1), Kind::length, direction, units);
 }
 
 QString convertCombinedDistance(const QString& text, ConversionDirection direction,
@@ -76,17 +80,14 @@ QString convertCombinedDistance(const QString& text, ConversionDirection directi
 QString convertTotalWeight(const QString& text, ConversionDirection direction,
                            const DisplayUnits& units)
 {
-    const QStringList bounds = text.split(QLatin1Char(';'));
-    if (bounds.size() != 2) {
-        if (!text.isEmpty())
-            qWarning().noquote() << "Failed to split " + text + " on semicolon!";
+    const auto bounds = splitInTwo(text, ';', "semicolon");
+    if (!bounds)
         return QString();
-    }
-    const QStringList lower = bounds.at(0).split(QLatin1Char(','));
-    const QStringList upper = bounds.at(1).split(QLatin1Char(','));
+    const QStringList lower = bounds->at(0).split(QLatin1Char(','));
+    const QStringList upper = bounds->at(1).split(QLatin1Char(','));
     if (lower.size() != 2 || upper.size() != 2) {
         qWarning().noquote() << "Failed to split " +
-                                    (lower.size() != 2 ? bounds.at(0) : bounds.at(1)) +
+                                    (lower.size() != 2 ? bounds->at(0) : bounds->at(1)) +
                                     " on commas!";
         return QString();
     }
