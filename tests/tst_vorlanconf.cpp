@@ -37,15 +37,39 @@ Run run(const QStringList& arguments)
 const QString checker_data = VORLAN_TEST_DATA "/checker/";
 
 // The reports of those files and of a clean one, ended by the header rules that hold in all.
+// (No apostrophe inside the raw texts: moc would take it for the start of a character.)
 const QByteArray clean_report = R"({"duplicates": "", "invalid_subclasses": [], "round_trip": null,
+    "reasons": {},
     "save_check": {"outcome": "save_ok", "subclass": null}, "stopped_at_line": null,
     "header": {"g_acceleration_constant_valid": true, "max_axle_distance": "valid",)";
 const QByteArray troubled_report = R"({"subclasses": [41, 42, 43, 50], "duplicates": "42 = 43",
     "invalid_subclasses": [41, 50], "round_trip": null, "stopped_at_line": 43,
+    "reasons": {"41": [{"field": "max_axle_distance__m", "index": 1, "value": "6.5", "message":
+        "max. axle distance of gap 1 is 6.5, above the header\u0027s max. axle distance 5"}],
+      "50": [{"field": "min_axle_distance__m", "index": 1, "value": "", "message":
+          "min. axle distance of gap 1 is empty"},
+        {"field": "max_axle_distance__m", "index": 1, "value": "", "message":
+          "max. axle distance of gap 1 is empty"},
+        {"field": "min_axle_distance__m", "index": 2, "value": "", "message":
+          "min. axle distance of gap 2 is empty"},
+        {"field": "max_axle_distance__m", "index": 2, "value": "", "message":
+          "max. axle distance of gap 2 is empty"},
+        {"field": "max_axle_weight__kN", "index": 1, "value": "", "message":
+          "max. axle weight of axle 1 is empty"},
+        {"field": "tyre_type", "index": 1, "value": "", "message": "tyre type of axle 1 is empty"},
+        {"field": "max_axle_weight__kN", "index": 2, "value": "", "message":
+          "max. axle weight of axle 2 is empty"},
+        {"field": "tyre_type", "index": 2, "value": "", "message": "tyre type of axle 2 is empty"},
+        {"field": "max_axle_weight__kN", "index": 3, "value": "", "message":
+          "max. axle weight of axle 3 is empty"},
+        {"field": "tyre_type", "index": 3, "value": "", "message": "tyre type of axle 3 is empty"},
+        {"field": "max_GVW__kN", "index": null, "value": "", "message": "max. GVW is empty"},
+        {"field": "axle_configuration", "index": null, "value": "", "message":
+          "axle configuration is empty"}]},
     "save_check": {"outcome": "subclass_incomplete", "subclass": 50},
     "header": {"g_acceleration_constant_valid": false, "max_axle_distance": "lower_than_subclasses",)";
 const QByteArray round_trip_report =
-    R"({"subclasses": [], "duplicates": "", "invalid_subclasses": [],
+    R"({"subclasses": [], "duplicates": "", "invalid_subclasses": [], "reasons": {},
     "round_trip": "section [classes], line 2 reads back differently: classification_version=a,b",
     "save_check": {"outcome": "save_ok", "subclass": null}, "stopped_at_line": null,
     "header": {"g_acceleration_constant_valid": false, "max_axle_distance": "invalid",)";
@@ -80,7 +104,11 @@ void TestVorlanConf::check_data()
         QTest::newRow(qPrintable(name)) << examples.filePath(name) << 0 << clean_report + rules
                                         << QStringList{"header: every rule holds", "result: clean"};
     QTest::newRow("troubled") << checker_data + "troubled.conf" << 1 << troubled_report + rules
-                              << QStringList{"invalid subclasses: 41, 50", "duplicates: 42 = 43",
+                              << QStringList{"invalid subclasses: 41, 50",
+                                             "  subclass 41: max. axle distance of gap 1 is 6.5, "
+                                             "above the header's max. axle distance 5",
+                                             "  subclass 50: axle configuration is empty",
+                                             "duplicates: 42 = 43",
                                              "save check: subclass 50 is incomplete",
                                              "reading: stopped at line 43: \"alias=6=7\"",
                                              "result: not clean"};
