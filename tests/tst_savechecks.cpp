@@ -142,6 +142,7 @@ private slots:
     void axleDistanceLimits();
     void validateForSaving_data();
     void validateForSaving();
+    void missingSubclassAddsNothing();
 };
 
 void TestSaveChecks::wholeSubclass_data()
@@ -540,6 +541,14 @@ void TestSaveChecks::validateForSaving()
     const Conf::SaveCheck check = conf.validate_for_saving();
     QCOMPARE(check.outcome, outcome);
     QCOMPARE(check.subclass, number);
+}
+
+void TestSaveChecks::missingSubclassAddsNothing()
+{
+    Conf conf = conf_of("4:");
+    conf.get_subclass(7).set_alias("x");
+    QCOMPARE(std::as_const(conf).get_subclass(7).get_alias(), QString());
+    QCOMPARE(conf.get_subclass_numbers(), QList<quint32>{4});
 }
 
 QTEST_GUILESS_MAIN(TestSaveChecks)
