@@ -47,6 +47,9 @@ public:
     // when the whole file was read.
     int stopped_at_line() const { return stopped_line; }
     const QString& stopped_line_text() const { return stopped_text; }
+    // The keys of the file's subclass sections that the records have no place for, by subclass:
+    // they were not loaded, and a save leaves them out.
+    const QMap<quint32, QStringList>& dropped_keys() const { return dropped; }
 
     // Subclasses.
     QList<quint32> get_subclass_numbers() const { return subclasses.keys(); }
@@ -122,4 +125,5 @@ private:
     ClassesHeader classes;
     int stopped_line = 0;
     QString stopped_text;
+    QMap<quint32, QStringList> dropped;
 };

@@ -39,7 +39,13 @@ void Conf::finish_section(Subclass::Section& pending)
     if (pending.isEmpty())
         return;
     const quint32 number = pending.value(QStringLiteral("subclass")).toUInt();
-    subclasses.insert(number, Subclass::from_section(pending));
+    QStringList unknown;
+    subclasses.insert(number, Subclass::from_section(pending, &unknown));
+    // A section read again under the same number replaces the earlier one, its keys too.
+    if (unknown.isEmpty())
+        dropped.remove(number);
+    else
+        dropped.insert(number, unknown);
     pending.clear();
 }
 

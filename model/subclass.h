@@ -19,8 +19,9 @@ public:
     Subclass() = default;
 
     // Builds a record from the key/value lines of one section, as the file reader and the
-    // window's New command do.
-    static Subclass from_section(const Section& section);
+    // window's New command do. Keys the record has no place for are left out; dropped, if given,
+    // gets them.
+    static Subclass from_section(const Section& section, QStringList* dropped = nullptr);
 
     quint32 get_number() const { return number; }
     void set_number(quint32 value) { number = value; }

@@ -80,7 +80,7 @@ struct ConstraintKey
 
 } // namespace
 
-Subclass Subclass::from_section(const Section& section)
+Subclass Subclass::from_section(const Section& section, QStringList* dropped)
 {
     // One walk in key order collects the values (a key the section lacks stays empty) and the
     // constraint keys, in the order in which they are appended to their lists.
@@ -99,6 +99,8 @@ Subclass Subclass::from_section(const Section& section)
             const bool total =
                 key.midRef(key.lastIndexOf(QLatin1Char('_')) + 1) == QLatin1String("0");
             constraint_keys.append({adsl, total, it.value()});
+        } else if (order != 0 && dropped) {
+            dropped->append(key);
         }
     }
     bool adsl_total = false, awsl_total = false;

@@ -1,5 +1,7 @@
 #include "model/vehicleunits.h"
 
+#include <QtNumeric>
+
 #include <utility>
 
 namespace {
@@ -34,6 +36,18 @@ bool VehicleUnits::parse_weight(const QString& text, Weight& unit)
         }
     }
     return false;
+}
+
+bool VehicleUnits::take_site_g(const QString& g_text)
+{
+    if (g_text.isEmpty())
+        return true;
+    const float value = g_text.toFloat();
+    if (value > 0 && qIsFinite(value)) {
+        g = value;
+        return true;
+    }
+    return weight != Weight::t && weight != Weight::kg;
 }
 
 double VehicleUnits::metres(double written) const

@@ -29,6 +29,12 @@ struct VehicleUnits
     static bool parse_length(const QString& text, Length& unit);
     static bool parse_weight(const QString& text, Weight& unit);
 
+    // Takes the site's g, the text of the header's g_acceleration_constant, when it is a
+    // positive number; without one the standard g stays. False when tonnes or kilograms are
+    // asked for while the header holds a g that is no positive number: their weights would be
+    // wrong.
+    bool take_site_g(const QString& g_text);
+
     // A number as written in the file's unit, in metres or kN. Metres and kN stay exactly as
     // written, so that they read as the configuration's numbers do.
     double metres(double written) const;

@@ -4,8 +4,6 @@
 
 #include "model/conf.h"
 
-#include <QtNumeric>
-
 #include <cstdio>
 
 namespace {
@@ -23,20 +21,12 @@ bool read_units(const Arguments& arguments, const Conf& conf, VehicleUnits& unit
         return false;
     }
     const QString g = conf.get_g_acceleration_constant();
-    if (g.isEmpty())
+    if (units.take_site_g(g))
         return true;
-    const float value = g.toFloat();
-    if (value > 0 && qIsFinite(value)) {
-        units.g = value;
-        return true;
-    }
-    if (units.weight == VehicleUnits::Weight::t || units.weight == VehicleUnits::Weight::kg) {
-        problem = QStringLiteral("--weight-unit %1 needs the table's g_acceleration_constant, "
-                                 "which is \"%2\", not a positive number")
-                      .arg(weight, g);
-        return false;
-    }
-    return true;
+    problem = QStringLiteral("--weight-unit %1 needs the table's g_acceleration_constant, "
+                             "which is \"%2\", not a positive number")
+                  .arg(weight, g);
+    return false;
 }
 
 } // namespace
