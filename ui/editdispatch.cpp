@@ -162,6 +162,16 @@ void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
     Subclass* subclass = currentSubclass();
     if (!subclass)
         return;
+    // Showing a subclass lays out its editors through here and mostly leaves its record as it
+    // was: what this may change of it.
+    const auto layoutOf = [](const Subclass& s) {
+        return QList<QStringList>{{s.get_number_of_axles(), s.get_axle_configuration()},
+                                  s.get_min_distances(),
+                                  s.get_max_distances(),
+                                  s.get_max_axle_weights(),
+                                  s.get_tyre_types()};
+    };
+    const QList<QStringList> before = layoutOf(*subclass);
     subclass->set_number_of_axles(arg1);
     validateEdit(ui->lineEditNumOfAxles, subclass->is_number_of_axles_valid(),
                  tr("Value must be between 2 and 20"));
@@ -178,7 +188,8 @@ void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
         judgeReclassifyTarget(*subclass, ui->lineEditReclassUpTo, false);
         judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, false);
     }
-    subclassEdited(*subclass);
+    if (layoutOf(*subclass) != before)
+        subclassEdited(*subclass);
 }
 
 void Vorlan::judgeReclassifyTarget(const Subclass& subclass, QLineEdit* target, bool typed)
@@ -222,11 +233,13 @@ void Vorlan::subclassEdited(const Subclass& subclass)
     lists->updateInvalidEntry(subclass.get_number(),
                               subclass.is_subclass_valid(conf.get_min_axle_distance__m(),
                                                          conf.get_max_axle_distance__m()));
+    emit configurationChanged();
 }
 
 void Vorlan::storeHeaderValue(HeaderPanel::Field field, const QString& value)
 {
     HeaderPanel::store(conf, field, value);
+    emit configurationChanged();
     header->judge(conf, field);
     using Field = HeaderPanel::Field;
     if (field != Field::minAxleDistance && field != Field::maxAxleDistance)

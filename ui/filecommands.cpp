@@ -71,6 +71,7 @@ void Vorlan::menuNewClicked()
     header->writeTo(conf);
     // The configuration shown so far is gone, whether or not the new one is written.
     showEmptySubclassPanel();
+    emit configurationChanged();
 
     if (conf.validate_for_saving().outcome != Conf::SaveOutcome::save_ok) {
         warn(tr("Could not save configuration"),
@@ -120,6 +121,7 @@ void Vorlan::openConfiguration(const QString& path)
         showPicture(nullptr);
     }
     axleRows->showFirstAxle();
+    emit configurationChanged();
 
     if (conf.stopped_at_line() > 0) {
         QMessageBox warning(

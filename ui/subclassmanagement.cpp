@@ -24,6 +24,7 @@ void Vorlan::on_buttonSubclass_clicked()
             showEmptySubclassPanel();
             showPicture(nullptr);
         }
+        emit configurationChanged();
         return;
     }
 

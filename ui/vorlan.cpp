@@ -2,9 +2,11 @@
 #include "ui/vorlan.h"
 
 #include "app/appidentity.h"
+#include "ui/analysisdock.h"
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
 #include "ui/subclasslists.h"
+#include "ui/windowmemory.h"
 #include "ui_vorlan.h"
 
 #include <QDebug>
@@ -84,6 +86,17 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
          {QKeySequence(Qt::Key_Down), QKeySequence(Qt::ALT + Qt::Key_Right)})
         connect(new QShortcut(key, this), &QShortcut::activated, this,
                 [this] { lists->selectNext(); });
+
+    analysis = new AnalysisDock(conf, units, this);
+    addDockWidget(Qt::RightDockWidgetArea, analysis);
+    analysis->addMenuEntries(menuBar(), ui->menuOptions, ui->menuFile, ui->actionExit);
+    connect(this, &Vorlan::configurationChanged, analysis, &AnalysisDock::configurationChanged);
+    connect(analysis, &AnalysisDock::subclassChosen, this, &Vorlan::showSubclass);
+    connect(ui->lineEditSubclass, &QLineEdit::textChanged, analysis,
+            &AnalysisDock::showCurrentSubclass);
+    // The fields keep their width beside the dock.
+    resize(width() + 440, height());
+    new WindowMemory(*this);
 
     // Hiding the subclass fields must not re-flow the rest of the window.
     for (QWidget* widget :

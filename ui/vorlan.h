@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class AnalysisDock;
 class AxleRows;
 class ConstraintPanel;
 class QLineEdit;
@@ -40,6 +41,10 @@ public:
     // Makes a subclass current and shows its record in every field, the picture and the lists,
     // as selecting it does; one that is current already is shown again from its record.
     void showSubclass(quint32 number);
+
+signals:
+    // The configuration, or the units it is shown in, may have changed.
+    void configurationChanged();
 
 private slots:
     void menuNewClicked();
@@ -86,4 +91,5 @@ private:
     std::unique_ptr<AxleRows> axleRows;
     std::unique_ptr<ConstraintPanel> constraints;
     std::unique_ptr<SubclassLists> lists;
+    AnalysisDock* analysis;
 };

@@ -30,6 +30,7 @@ void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
     const float shownG = weight == 0 ? units.weightFactor() : g;
     header->showG(QString::number(double(shownG), 'g', 6));
     redisplayUnits();
+    emit configurationChanged();
 }
 
 void Vorlan::redisplayUnits()

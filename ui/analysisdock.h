@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QTimer>
+
+#include <array>
+#include <optional>
+
+class Conf;
+class DisplayUnits;
+class ProblemsList;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QTabWidget;
+class SpacingChart;
+class VehiclesView;
+
+// The "Analysis" dock beside the fields: the problems the analyses find, the measured vehicles
+// run through the table, and a chart of the spacing ranges. It reads the window's configuration
+// and units and never changes them; it asks for a subclass to be shown through subclassChosen.
+//
+// The analyses run again once typing pauses: each change restarts a short timer, so a burst of
+// keystrokes costs one run, and only the tab in view is brought up to date (the others when
+// they come into view), so that typing into a large table never waits for them.
+class AnalysisDock : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int refreshDelayMs = 250;
+
+    AnalysisDock(const Conf& conf, const DisplayUnits& units, QWidget* parent = nullptr);
+
+    // "Load Measured Vehicles…" into the file menu before one of its actions, and a View menu
+    // with the dock's toggle into the menu bar before one of its menus.
+    void addMenuEntries(QMenuBar* bar, QMenu* before, QMenu* file, QAction* beforeInFile);
+
+    // Whether the tab in view waits for the analyses to run again.
+    bool refreshPending() const;
+    // Brings the tab in view up to date now.
+    void refreshNow();
+
+public slots:
+    void configurationChanged();
+    // The text of the window's subclass number field, which names the subclass shown.
+    void showCurrentSubclass(const QString& numberText);
+
+signals:
+    void subclassChosen(quint32 number);
+
+private:
+    enum Tab
+    {
+        problemsTab,
+        vehiclesTab,
+        chartTab,
+        tabCount
+    };
+
+    void refreshShown();
+    void loadVehicles();
+
+    const Conf& conf;
+    const DisplayUnits& units;
+    QTabWidget* tabs;
+    ProblemsList* problems;
+    VehiclesView* vehicles;
+    SpacingChart* chart;
+    QAction* loadAction;
+    QTimer refreshTimer;
+    std::array<bool, tabCount> stale{{true, true, true}};
+    std::optional<quint32> current;
+};
