@@ -5,6 +5,7 @@
 #include "cases.h"
 #include "goals.h"
 
+#include "ui/analysisdock.h"
 #include "ui/vorlan.h"
 
 #include <QApplication>
@@ -46,19 +47,33 @@ void settle()
     QCoreApplication::processEvents();
 }
 
+AnalysisDock* dock_of(Vorlan& window)
+{
+    return window.findChild<AnalysisDock*>(QStringLiteral("dockAnalysis"));
+}
+
+// The window as it comes up, with its analysis dock shown whatever the last session left.
+std::unique_ptr<Vorlan> new_window()
+{
+    auto window = std::make_unique<Vorlan>();
+    window->show();
+    if (AnalysisDock* dock = dock_of(*window))
+        dock->show();
+    settle();
+    return window;
+}
+
 Vorlan& window_with(int subclasses)
 {
     BenchWindow& holder = bench_window();
-    if (!holder.window) {
-        holder.window = std::make_unique<Vorlan>();
-        holder.window->show();
-        settle();
-    }
+    if (!holder.window)
+        holder.window = new_window();
     if (holder.opened != subclasses) {
         const QString& path = files().path(subclasses);
         files().touch(path);
         holder.window->openConfiguration(path);
         settle();
+        dock_of(*holder.window)->refreshNow();
         holder.opened = subclasses;
     }
     return *holder.window;
@@ -99,6 +114,13 @@ Q_NEVER_INLINE void key_step(QLineEdit* edit, Qt::Key key)
     settle();
 }
 
+// What follows a keystroke once typing pauses: the analyses of the tab in view run again.
+Q_NEVER_INLINE void refresh_step(AnalysisDock* dock)
+{
+    dock->refreshNow();
+    settle();
+}
+
 // The first Open of a session: a new window, shown and empty, opens the file.
 void open_case(benchmark::State& state, int subclasses)
 {
@@ -106,9 +128,7 @@ void open_case(benchmark::State& state, int subclasses)
     bool shown = true;
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = std::make_unique<Vorlan>();
-        window->show();
-        settle();
+        auto window = new_window();
         files().touch(path);
         state.ResumeTiming();
         open_step(*window, path);
@@ -201,11 +221,18 @@ enum class Listed
     halfInvalid
 };
 
+enum class Pause
+{
+    none,     // keystrokes in a burst: the analyses wait
+    afterEach // typing pauses after each keystroke, so the analyses run each time
+};
+
 // Alternates a digit typed at the end of the edit and Backspace, so the text, the record and
 // the invalid list come back to where they were every second keystroke. With half the
 // subclasses invalid, the edited subclass is the first valid one: it is not in the invalid list,
 // which a search through the whole list would find out only at its end.
-void keystroke_case(benchmark::State& state, int subclasses, const char* editName, Listed listed)
+void keystroke_case(benchmark::State& state, int subclasses, const char* editName, Listed listed,
+                    Pause pause = Pause::none)
 {
     Vorlan& window = window_with(subclasses);
     auto* list = child<QComboBox>(window, "comboBoxSubclasses");
@@ -238,13 +265,24 @@ void keystroke_case(benchmark::State& state, int subclasses, const char* editNam
         return;
     }
 
+    AnalysisDock* dock = dock_of(window);
+    if (!dock->isVisible()) {
+        state.SkipWithError("the analysis dock is not shown");
+        return;
+    }
+    // However slowly the keystrokes run (under a profiler, say), they stay one burst.
+    dock->setRefreshDelay(3600 * 1000);
     bool digit = true;
     for (auto _ : state) {
         key_step(edit, digit ? Qt::Key_5 : Qt::Key_Backspace);
+        if (pause == Pause::afterEach)
+            refresh_step(dock);
         digit = !digit;
     }
     if (!digit)
         key_step(edit, Qt::Key_Backspace);
+    dock->refreshNow();
+    dock->setRefreshDelay(AnalysisDock::refreshDelayMs);
     select_step(list, 0);
 }
 
@@ -282,6 +320,14 @@ void register_window_benchmarks()
                     keystroke_case(state, subclasses, "lineEditMaxAxleDist", listed);
                 });
         }
+        add("window_axle_weight_key/analysed", subclasses, [=](benchmark::State& state) {
+            keystroke_case(state, subclasses, "MaxAxleWeightEdit1", Listed::asRead,
+                           Pause::afterEach);
+        });
+        add("window_max_axle_distance_key/analysed", subclasses, [=](benchmark::State& state) {
+            keystroke_case(state, subclasses, "lineEditMaxAxleDist", Listed::asRead,
+                           Pause::afterEach);
+        });
     }
 
     add_goal({"per-axle keystroke at 10,000 within 1.5x the one at 100",

@@ -36,6 +36,8 @@ public:
     // with the dock's toggle into the menu bar before one of its menus.
     void addMenuEntries(QMenuBar* bar, QMenu* before, QMenu* file, QAction* beforeInFile);
 
+    // How long typing must pause before the analyses run again.
+    void setRefreshDelay(int milliseconds) { refreshTimer.setInterval(milliseconds); }
     // Whether the tab in view waits for the analyses to run again.
     bool refreshPending() const;
     // Brings the tab in view up to date now.
