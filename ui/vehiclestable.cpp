@@ -33,9 +33,10 @@ public:
     }
 };
 
-ValueItem* count(qint64 value)
+// In the window's locale, as every number the window shows.
+ValueItem* count(qint64 value, const QLocale& locale)
 {
-    return new ValueItem(QLocale().toString(value), double(value));
+    return new ValueItem(locale.toString(value), double(value));
 }
 
 ValueItem* share(double value)
@@ -98,9 +99,9 @@ void VehiclesTable::fill(const ClassificationTally& tally, bool withTruth)
     int row = 0;
     for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it, ++row) {
         setItem(row, subclassColumn, new ValueItem(QString::number(it.key()), double(it.key())));
-        setItem(row, uniqueColumn, count(it->alone));
-        setItem(row, sharedColumn, count(it->shared));
-        setItem(row, overLimitsColumn, count(it->over_limits));
+        setItem(row, uniqueColumn, count(it->alone, locale()));
+        setItem(row, sharedColumn, count(it->shared, locale()));
+        setItem(row, overLimitsColumn, count(it->over_limits, locale()));
         const auto score = scores.constFind(it.key());
         setItem(row, precisionColumn, score == scores.cend() ? empty() : share(score->precision()));
         setItem(row, recallColumn, score == scores.cend() ? empty() : share(score->recall()));
@@ -109,7 +110,7 @@ void VehiclesTable::fill(const ClassificationTally& tally, bool withTruth)
          {std::tuple{windowText("ambiguous"), ambiguousKey, tally.ambiguous_vehicles()},
           std::tuple{windowText("unmatched"), unmatchedKey, tally.unmatched_vehicles()}}) {
         setItem(row, subclassColumn, new ValueItem(name, key));
-        setItem(row, uniqueColumn, count(vehicles));
+        setItem(row, uniqueColumn, count(vehicles, locale()));
         for (int column = sharedColumn; column < columnCount; ++column)
             setItem(row, column, empty());
         ++row;

@@ -194,7 +194,7 @@ void VehiclesView::reclassify(const Conf& conf)
 
 void VehiclesView::showSummary(const ClassificationTally& tally, int notApplied)
 {
-    const QLocale locale;
+    const QLocale locale = this->locale();
     QString text = windowText("%1: %2 vehicles; %3 matched one subclass, %4 ambiguous, %5 "
                               "unmatched.")
                        .arg(fileName, locale.toString(tally.readable()),
@@ -280,7 +280,7 @@ void VehiclesView::fillMatrix(const ClassificationTally& tally)
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < columns.size(); ++c) {
             const qint64 vehicles = cells.value(rows.at(r)).value(columns.at(c));
-            auto* item = new QTableWidgetItem(vehicles ? QLocale().toString(vehicles) : QString());
+            auto* item = new QTableWidgetItem(vehicles ? locale().toString(vehicles) : QString());
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (truth && rows.at(r) == columns.at(c))
                 item->setBackground(QColor(200, 235, 200));
