@@ -79,7 +79,7 @@ private slots:
         // The button clicked in a message box, which is otherwise closed; where the write goes
         // ("missing": into no folder); "title|part of the text" of each dialog shown, joined by
         // '#'; what site1.conf holds afterwards.
-        const QString save = "actionSave", one = sectionText(1, truckBody);
+        const QString save = "actionSaveAs", one = sectionText(1, truckBody);
         const QString twins = one + sectionText(7, truckBody);
         const QString other = sectionText(2, QString(truckBody).replace("=4\n", "=5\n"));
         QString edited = sectionText(1, truckBody).replace("176.5", "196.133");
@@ -105,10 +105,12 @@ private slots:
              siteHeader + twins},
             {"missing folder", save, one, "", "", "missing",
              notSaved + "missing/site1.conf:\nNo such file or directory\n", previous},
-            {"new, empty country", "actionNew", one, "lineEditCountry", "", "",
-             "Could not save configuration|", previous},
+            // The edits typed into the header are not saved into in.conf.
+            {"new, empty country", "actionNew", one, "lineEditCountry", "Discard", "",
+             "Save changes?|in.conf has changes#Could not save configuration|", previous},
             // A zero in a converted field stands for no value.
-            {"new", "actionNew", one, "lineEditMinAvgAxleWeight 0", "", "", saveAs, siteHeader},
+            {"new", "actionNew", one, "lineEditMinAvgAxleWeight 0", "Discard", "",
+             "Save changes?|#" + saveAs, siteHeader},
         };
         addRows({"action", "subclasses", "steps", "button", "write", "dialogs", "written"}, rows);
     }
@@ -127,9 +129,11 @@ private slots:
             [&] { widget<QAction>(action)->trigger(); },
             [&](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                    QVERIFY(!box->parentWidget() && box->icon() == QMessageBox::Warning);
-                    if (!button.isEmpty())
-                        box->button(button == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+                    QVERIFY(!box->parentWidget());
+                    QCOMPARE(box->icon(), box->windowTitle() == "Save changes?"
+                                              ? QMessageBox::Question
+                                              : QMessageBox::Warning);
+                    press(box, button);
                     return;
                 }
                 chooseFile(modal, dir.filePath(write == "missing" ? "missing/site1" : "site1"));
@@ -144,14 +148,19 @@ private slots:
         }
         QCOMPARE(readFile(path), written);
         QCOMPARE(QDir(dir.path()).entryList({"site1*"}), QStringList{"site1.conf"});
-        const bool created = action == "actionNew" && written != previous;
+        // Once written, the file is the configuration's, unmodified; until then, nothing changed.
+        const bool saved = written != previous;
         QCOMPARE(window->windowTitle(),
-                 "Vorlan v3.4.3 " + (created ? path : dir.filePath("in.conf")));
-        if (action == "actionSave")
+                 "Vorlan v3.4.3 " + (saved ? path : dir.filePath("in.conf")) + "[*]");
+        QCOMPARE(window->isWindowModified(), !saved && !cell("steps").isEmpty());
+        if (action != "actionNew")
+            return;
+        QCOMPARE(window->configuration().subclass_count(), saved ? 0 : 1);
+        if (!saved)
             return;
 
-        // Refused or not, the window shows none of the subclasses the configuration no longer
-        // holds, and the first subclass of the new one gets the whole panel, axle 1 included.
+        // The window shows none of the subclasses the configuration no longer holds, and the
+        // first subclass of the new one gets the whole panel, axle 1 included.
         QCOMPARE(widget<QComboBox>("comboBoxSubclasses")->count(), 0);
         QCOMPARE(onScreen(window.get(), {"lineEditSubclass", "frameSubclassBottom"}),
                  QStringList({"lineEditSubclass= red", "frameSubclassBottom hidden"}));
@@ -168,7 +177,10 @@ private slots:
         open(QString(siteHeader).replace("country", "g_acceleration_constant=9.81\ncountry"));
         perform(window.get(), {"lineEditMinAvgAxleWeight 2"});
         answerModals([&] { widget<QAction>("actionNew")->trigger(); },
-                     [&](QWidget* modal) { chooseFile(modal, dir.filePath("new")); });
+                     [&](QWidget* modal) {
+                         press(modal, "Discard");
+                         chooseFile(modal, dir.filePath("new"));
+                     });
         const QString written = readFile(dir.filePath("new.conf"));
         QVERIFY2(written.contains("\ng_acceleration_constant=9.81\n") &&
                      written.contains("\nmin_avg_axle_weight__kN=19.62\n"),

@@ -25,7 +25,28 @@ private slots:
                      '|' + QCoreApplication::applicationVersion(),
                  QStringLiteral("Dravlin d.o.o|Vorlan|3.4.3"));
         QTest::ignoreMessage(QtDebugMsg, "Starting Vorlan v3.4.3");
-        QCOMPARE(Vorlan().windowTitle(), QStringLiteral("Vorlan v3.4.3"));
+        // Shown without the mark of a modified configuration, "*".
+        QCOMPARE(Vorlan().windowTitle(), QStringLiteral("Vorlan v3.4.3[*]"));
+    }
+
+    void commandLineAnswersWithoutWindow_data()
+    {
+        // No display is needed: the platform is one that does not exist.
+        addRows({"argument", "answer"},
+                {{"--version", "Vorlan 3.4.3\n"}, {"--help", "vorlan [options] [FILE]\n"}});
+    }
+    void commandLineAnswersWithoutWindow()
+    {
+        QProcess vorlan;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "none");
+        vorlan.setProcessEnvironment(environment);
+        vorlan.start(VORLAN_EXE, {cell("argument")});
+        QVERIFY(vorlan.waitForFinished(10000));
+        QCOMPARE(vorlan.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(vorlan.exitCode(), 0);
+        const QString answer = QString::fromLocal8Bit(vorlan.readAllStandardOutput());
+        QVERIFY2(answer.contains(cell("answer")), qPrintable(answer));
     }
 
     void initiallyOnlyTheHeader()

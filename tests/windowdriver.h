@@ -74,6 +74,8 @@ inline QStringList shownEdits(const QWidget* window, const QString& prefix)
 inline void chooseFile(QWidget* modal, const QString& path)
 {
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        // Not the file the dialog started at, which it may still be selecting.
+        dialog->selectFile(path);
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
         static_cast<QDialog*>(dialog)->done(path.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
     }
@@ -108,16 +110,51 @@ inline QStringList listedNumbers(const QComboBox* box)
     return numbers;
 }
 
-// Each step types into the line edit it names ("lineEditCopy 25"), or clicks the button it names.
+// Each step types into the line edit it names ("lineEditCopy 25"), picks an item of the combo box
+// it names ("comboBoxAddConstraint=Distance"), or clicks the button or check box it names.
 // Buttons take clicks only while the window is on screen.
 inline void perform(const QWidget* window, const QStringList& steps)
 {
     for (const QString& step : steps) {
         if (auto* edit = window->findChild<QLineEdit*>(step.section(' ', 0, 0)))
             retype(edit, step.section(' ', 1));
+        else if (auto* box = window->findChild<QComboBox*>(step.section('=', 0, 0)))
+            box->setCurrentText(step.section('=', 1));
         else
-            QTest::mouseClick(window->findChild<QPushButton*>(step), Qt::LeftButton);
+            QTest::mouseClick(window->findChild<QAbstractButton*>(step), Qt::LeftButton);
     }
+}
+
+// Clicks the button of a message box that the name stands for ("Save", "Discard", "Cancel", "Yes",
+// "No"); anything else, and an empty name, leaves the box alone.
+inline void press(QWidget* modal, const QString& name)
+{
+    const QMap<QString, QMessageBox::StandardButton> buttons = {{"Save", QMessageBox::Save},
+                                                                {"Discard", QMessageBox::Discard},
+                                                                {"Cancel", QMessageBox::Cancel},
+                                                                {"Yes", QMessageBox::Yes},
+                                                                {"No", QMessageBox::No}};
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (QAbstractButton* button = box ? box->button(buttons.value(name)) : nullptr)
+        button->click();
+}
+
+// Drops files onto a widget, as a file manager would.
+inline bool drop(QWidget* target, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPoint middle = target->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropped(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
 }
 
 // Runs action and hands each modal dialog it opens to answer; a dialog left open is closed, so
@@ -187,7 +224,13 @@ struct Fixture
     {
         applyApplicationIdentity();
         initEmbeddedResources();
+        // Settings of this test alone: test programs run side by side, and never touch the
+        // user's own.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings().clear();
     }
+    QTemporaryDir settingsDir;
     QTemporaryDir dir;
     std::unique_ptr<Vorlan> window;
 

@@ -4,8 +4,11 @@
 
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
+#include "ui/edithistory.h"
 #include "ui/fieldcolours.h"
 #include "ui/subclasslists.h"
+#include "ui/undo/headeredit.h"
+#include "ui/undo/subclassedit.h"
 #include "ui_vorlan.h"
 #include "units/constrainttexts.h"
 
@@ -93,6 +96,59 @@ void storeConstraint(Subclass& subclass, const ConstraintPanel::Entry& entry, co
         subclass.set_constraint(value, entry.index, entry.kind);
 }
 
+// What a step names the field it was typed into.
+QString cellName(const AxleRows::Cell& cell)
+{
+    switch (cell.list) {
+    case AxleRows::List::maxDistance:
+        return Vorlan::tr("Max. axle distance %1").arg(cell.index + 1);
+    case AxleRows::List::minDistance:
+        return Vorlan::tr("Min. axle distance %1").arg(cell.index + 1);
+    case AxleRows::List::weight:
+        return Vorlan::tr("Max. axle weight %1").arg(cell.index + 1);
+    case AxleRows::List::tyre:
+        return Vorlan::tr("Tyre type %1").arg(cell.index + 1);
+    }
+    return QString();
+}
+
+QString constraintName(const ConstraintPanel::Entry& entry)
+{
+    if (entry.kind == QLatin1String("adsl_0"))
+        return Vorlan::tr("Total distance constraint");
+    if (entry.kind == QLatin1String("awsl_0"))
+        return Vorlan::tr("Total weight constraint");
+    const QString name = entry.kind == QLatin1String("adsl")   ? Vorlan::tr("distance constraint")
+                         : entry.kind == QLatin1String("awsl") ? Vorlan::tr("weight constraint")
+                                                               : Vorlan::tr("weight limit");
+    return Vorlan::tr("Combined %1 %2").arg(name).arg(entry.index + 1);
+}
+
+QString fieldName(const Ui::Vorlan& form, const QObject* field)
+{
+    const std::pair<const QObject*, const char*> names[] = {
+        {form.lineEditOverrideClass, QT_TRANSLATE_NOOP("Vorlan", "Override class")},
+        {form.lineEditOverrideGroups, QT_TRANSLATE_NOOP("Vorlan", "Override groups")},
+        {form.lineEditAlias, QT_TRANSLATE_NOOP("Vorlan", "Alias")},
+        {form.lineEditCategory, QT_TRANSLATE_NOOP("Vorlan", "Category")},
+        {form.lineEditMaxGrossWeight, QT_TRANSLATE_NOOP("Vorlan", "Max. GVW")},
+        {form.lineEditConfString, QT_TRANSLATE_NOOP("Vorlan", "Axle conf.")},
+        {form.lineEditPrepend, QT_TRANSLATE_NOOP("Vorlan", "Prepend")},
+        {form.lineEditAppend, QT_TRANSLATE_NOOP("Vorlan", "Append")},
+        {form.lineEditReclassUpGvw,
+         QT_TRANSLATE_NOOP("Vorlan", "Reclassify up gross weight limit")},
+        {form.lineEditReclassUpTo, QT_TRANSLATE_NOOP("Vorlan", "Reclassify up to subclass")},
+        {form.lineEditReclassDownGvw,
+         QT_TRANSLATE_NOOP("Vorlan", "Reclassify down gross weight limit")},
+        {form.lineEditReclassDownTo, QT_TRANSLATE_NOOP("Vorlan", "Reclassify down to subclass")},
+        {form.lineEditNumOfAxles, QT_TRANSLATE_NOOP("Vorlan", "Number of axles")},
+    };
+    for (const auto& [edit, name] : names)
+        if (edit == field)
+            return Vorlan::tr(name);
+    return QString();
+}
+
 } // namespace
 
 void Vorlan::textChanged(const QString& text)
@@ -102,19 +158,28 @@ void Vorlan::textChanged(const QString& text)
     Subclass* subclass = currentSubclass();
     if (!subclass)
         return;
+    const Subclass before = *subclass;
 
     QObject* source = sender();
+    QString step = tr("typing in %1").arg(fieldName(*ui, source));
+    const void* typedInto = source;
     if (const auto cell = axleRows->cellOf(source)) {
         storeAxleValue(*subclass, *cell, text, units);
         axleRows->judge(*subclass, *cell, conf);
         showPicture(subclass);
+        step = tr("typing in %1").arg(cellName(*cell));
     } else if (const auto entry = constraints->entryOf(source)) {
         storeConstraint(*subclass, *entry, text, units);
         const bool total = entry->kind.endsWith(QLatin1String("_0"));
-        if (text.isEmpty() && !total)
+        step = tr("typing in %1").arg(constraintName(*entry));
+        if (text.isEmpty() && !total) {
             constraints->closeGap(*subclass, *entry);
-        else
+            // The constraint is gone, not typed into: a step of its own.
+            step = tr("clear %1").arg(constraintName(*entry));
+            typedInto = nullptr;
+        } else {
             constraints->judge(*subclass, *entry);
+        }
         if (!total)
             showPicture(subclass);
     } else if (source == ui->lineEditOverrideClass) {
@@ -154,6 +219,7 @@ void Vorlan::textChanged(const QString& text)
         return;
     }
     subclassEdited(*subclass);
+    history->record(new SubclassEdit(history->context(), step, before, *subclass, typedInto));
 }
 
 void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
@@ -162,6 +228,11 @@ void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
     Subclass* subclass = currentSubclass();
     if (!subclass)
         return;
+    // Typed, it is a step; shown, the count only lays out the editors. The mark is taken, so
+    // that a count shown again is not mistaken for one typed.
+    const bool typed = ui->lineEditNumOfAxles->isModified();
+    ui->lineEditNumOfAxles->setModified(false);
+    const Subclass before = *subclass;
     subclass->set_number_of_axles(arg1);
     validateEdit(ui->lineEditNumOfAxles, subclass->is_number_of_axles_valid(),
                  tr("Value must be between 2 and 20"));
@@ -179,6 +250,10 @@ void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
         judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, false);
     }
     subclassEdited(*subclass);
+    if (typed)
+        history->record(new SubclassEdit(
+            history->context(), tr("typing in %1").arg(fieldName(*ui, ui->lineEditNumOfAxles)),
+            before, *subclass, ui->lineEditNumOfAxles));
 }
 
 void Vorlan::judgeReclassifyTarget(const Subclass& subclass, QLineEdit* target, bool typed)
@@ -211,10 +286,15 @@ void Vorlan::on_buttonAddConstraint_clicked()
     const auto added = constraints->newConstraint(axleRows->tickedAxles());
     if (!added)
         return;
+    const Subclass before = *subclass;
     subclass->set_constraint(added->value, -1, added->kind);
     constraints->showAdded(*subclass, added->kind);
     axleRows->untickAll();
     subclassEdited(*subclass);
+    const QString name =
+        constraintName({added->kind, subclass->get_constraint_count(added->kind) - 1});
+    history->record(
+        new SubclassEdit(history->context(), tr("add %1").arg(name), before, *subclass));
 }
 
 void Vorlan::subclassEdited(const Subclass& subclass)
@@ -226,7 +306,12 @@ void Vorlan::subclassEdited(const Subclass& subclass)
 
 void Vorlan::storeHeaderValue(HeaderPanel::Field field, const QString& value)
 {
+    const QString before = header->stored(conf, field);
     HeaderPanel::store(conf, field, value);
+    history->record(new HeaderEdit(
+        history->context(), tr("typing in %1").arg(header->name(field)),
+        [field](Conf& edited, const QString& stored) { HeaderPanel::store(edited, field, stored); },
+        before, value, StepContext::Shown::Change::header, int(field)));
     header->judge(conf, field);
     using Field = HeaderPanel::Field;
     if (field != Field::minAxleDistance && field != Field::maxAxleDistance)

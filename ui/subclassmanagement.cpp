@@ -2,8 +2,10 @@
 #include "ui/vorlan.h"
 
 #include "ui/axlerows.h"
+#include "ui/edithistory.h"
 #include "ui/fieldcolours.h"
 #include "ui/subclasslists.h"
+#include "ui/undo/subclasslisting.h"
 #include "ui_vorlan.h"
 
 #include <QLineEdit>
@@ -16,7 +18,10 @@ void Vorlan::on_buttonSubclass_clicked()
     if (!isNumber)
         return;
 
-    if (currentSubclass()) {
+    if (const Subclass* deleted = currentSubclass()) {
+        history->record(new SubclassListing(
+            history->context(), tr("delete subclass %1").arg(number),
+            SubclassListing::Change::deleted, *deleted, lists->position(number)));
         conf.remove_subclass(number);
         // The list then shows a neighbour; without one, nothing of the deleted subclass stays.
         lists->removeCurrent();
@@ -36,6 +41,9 @@ void Vorlan::on_buttonSubclass_clicked()
 
     Subclass subclass = Subclass::from_section({{QStringLiteral("subclass"), typed}});
     subclass.set_category(ui->lineEditUnclassified->text());
+    history->record(new SubclassListing(history->context(), tr("create subclass %1").arg(number),
+                                        SubclassListing::Change::added, subclass, lists->count(),
+                                        lists->current()));
     conf.insert_subclass(number, subclass);
     lists->append(number);
     // A new subclass has no axles yet, so it is listed as invalid.
@@ -62,6 +70,9 @@ void Vorlan::on_buttonCopy_clicked()
 
     Subclass copy = *source;
     copy.set_number(target);
+    history->record(new SubclassListing(
+        history->context(), tr("copy subclass %1 to %2").arg(source->get_number()).arg(target),
+        SubclassListing::Change::added, copy, lists->count(), source->get_number()));
     conf.insert_subclass(target, copy);
     lists->append(target);
     subclassEdited(copy);
