@@ -12,6 +12,20 @@ class TestFileCommands : public QObject, Fixture
     const QString previous = siteHeader + "[subclass_9]\n";
 
     QString current() const { return widget<QComboBox>("comboBoxSubclasses")->currentText(); }
+    // Opens a file, or closes the window, as a user would: "Open", "New" or "Exit" from the menus,
+    // the second file of the recent list, a file dropped onto a field, or a path given "by name".
+    void reach(const QString& way, const QString& path)
+    {
+        if (way == "by name")
+            QVERIFY(!window->openConfiguration(path));
+        else if (way == "dropped")
+            QVERIFY(drop(edit("lineEditAlias"), {path}));
+        else if (way == "recent")
+            widget<QMenu>("menuRecentFiles")->actions().value(1)->trigger();
+        else
+            widget<QAction>("action" + way)->trigger();
+        QTest::qWait(50); // a drop is opened once it is over
+    }
     bool picturesEmpty() const
     {
         const QList<QGraphicsScene*> scenes = windowScenes(window.get());
@@ -22,6 +36,7 @@ class TestFileCommands : public QObject, Fixture
 private slots:
     void init()
     {
+        QSettings().clear();
         window = std::make_unique<Vorlan>();
         window->show();
     }
@@ -273,13 +288,21 @@ private slots:
                  exists ? "9" : "");
     }
 
-    void partlyReadFileWarns()
+    void partlyReadFile_data()
+    {
+        // The save, the answer to "Save anyway?" (none: the box is closed), and whether the file
+        // read in part is written.
+        addRows({"save", "answer", "written"}, {{"over it, no", "actionSave", "", "no"},
+                                                {"over it, yes", "actionSave", "Yes", "yes"},
+                                                {"elsewhere", "actionSaveAs", "", "no"}});
+    }
+    void partlyReadFile()
     {
         // Line 20 is broken: 7 of the header, 9 of subclass 1, a blank, 3 of subclass 2.
-        const QString path = writeFile(dir, "partly.conf",
-                                       siteHeader + sectionText(1, truckBody) +
-                                           "[subclass_2]\ncategory=4\nnumber_of_axles 2\n\n" +
-                                           sectionText(3, truckBody));
+        const QString text = siteHeader + sectionText(1, truckBody) +
+                             "[subclass_2]\ncategory=4\nnumber_of_axles 2\n\n" +
+                             sectionText(3, truckBody);
+        const QString path = writeFile(dir, "partly.conf", text);
         const QStringList warnings = answerModals([&] { window->openConfiguration(path); });
         QCOMPARE(warnings.size(), 1);
         QVERIFY2(warnings[0].contains("line 20:\nnumber_of_axles 2\n") &&
@@ -287,7 +310,173 @@ private slots:
                  qPrintable(warnings[0]));
         // Shown as far as it was read.
         QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")), QStringList{"1"});
-        QCOMPARE(edit("lineEditSubclass")->text(), "1");
+
+        const auto save = [&](const QString& action) {
+            return answerModals([&] { widget<QAction>(action)->trigger(); },
+                                [&](QWidget* modal) {
+                                    press(modal, cell("answer"));
+                                    chooseFile(modal, dir.filePath("elsewhere.conf"));
+                                });
+        };
+        const QStringList asked = save(cell("save"));
+        const bool over = cell("save") == "actionSave";
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].startsWith(over ? "Save anyway?|" : "Save as|") &&
+                     (!over || asked[0].contains("line 20:\nnumber_of_axles 2\n")),
+                 qPrintable(asked[0]));
+        QCOMPARE(readFile(path) != text, cell("written") == "yes");
+        QCOMPARE(QFile::exists(dir.filePath("elsewhere.conf")), !over);
+        // Once written over, or saved elsewhere, there is nothing left to lose.
+        QCOMPARE(save("actionSave").size(), cell("answer").isEmpty() && over ? 1 : 0);
+    }
+
+    void cannotOpen_data()
+    {
+        // The path (in.conf/x.conf: through a file), how it is opened, and the reason shown.
+        addRows({"path", "way", "reason"},
+                {{"missing.conf", "by name", "No such file or directory"},
+                 {"missing.conf", "dropped", "No such file or directory"},
+                 {"missing.conf", "recent", "No such file or directory"},
+                 {"folder", "dropped", "directory"},
+                 {"in.conf/x.conf", "Open", "Not a directory"}});
+    }
+    void cannotOpen()
+    {
+        QFETCH(QString, way);
+        const QString path = dir.filePath(cell("path"));
+        QDir(dir.path()).mkdir("folder");
+        if (way == "recent")
+            window->openConfiguration(writeFile(dir, "missing.conf", siteHeader));
+        QFile::remove(dir.filePath("missing.conf"));
+        open(siteHeader + sectionText(1, truckBody));
+        perform(window.get(), {"lineEditAlias 7"});
+        const QString before = window->configuration().to_text();
+        auto* recent = widget<QMenu>("menuRecentFiles");
+
+        const QStringList shown = answerModals([&] { reach(way, path); },
+                                               [&](QWidget* modal) {
+                                                   press(modal, "Discard");
+                                                   chooseFile(modal, path);
+                                               });
+        // Asked first about the unsaved edits only on the way to a file dialog.
+        QCOMPARE(shown.first().startsWith("Save changes?"), way == "Open");
+        QVERIFY2(shown.last().startsWith("Cannot open configuration|" + path) &&
+                     shown.last().contains(cell("reason")),
+                 qPrintable(shown.last()));
+        QCOMPARE(window->windowTitle(), "Vorlan v3.4.3 " + dir.filePath("in.conf") + "[*]");
+        QCOMPARE(window->configuration().to_text(), before);
+        QCOMPARE(edit("lineEditAlias")->text(), "7");
+        // A file that is gone leaves the recent list, and one not opened never joins it.
+        QCOMPARE(recent->actions().size(), 3);
+    }
+
+    void losingEdits_data()
+    {
+        // How the edits would be lost, and the answer to "Save changes?" (none: the box is
+        // closed, which cancels).
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("answer");
+        for (const char* way : {"Exit", "Open", "New", "recent", "dropped"})
+            for (const char* answer : {"Save", "Discard", ""})
+                QTest::addRow("%s, %s", way, *answer ? answer : "closed") << way << answer;
+    }
+    void losingEdits()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, answer);
+        const QString other = writeFile(dir, "other.conf", siteHeader + sectionText(2, truckBody));
+        const QString fresh = dir.filePath("new.conf");
+        window->openConfiguration(other);
+        open(siteHeader + sectionText(1, truckBody));
+        const QString in = dir.filePath("in.conf");
+        perform(window.get(), {"lineEditAlias 7"});
+
+        const QStringList shown = answerModals([&] { reach(way, other); },
+                                               [&](QWidget* modal) {
+                                                   press(modal, answer);
+                                                   chooseFile(modal, way == "New" ? fresh : other);
+                                               });
+
+        // Asked first; saved without a dialog; then, unless cancelled, the file dialog of Open
+        // or New.
+        const bool goesOn = !answer.isEmpty();
+        const bool dialog = goesOn && (way == "Open" || way == "New");
+        QCOMPARE(shown.size(), dialog ? 2 : 1);
+        QCOMPARE(shown[0], "Save changes?|" + in +
+                               " has changes that are not saved. Save them "
+                               "first?");
+        QCOMPARE(readFile(in).contains("\nalias=7\n"), answer == "Save");
+        if (way == "Exit") {
+            QCOMPARE(window->isVisible(), !goesOn);
+            return;
+        }
+        QCOMPARE(window->windowTitle(),
+                 "Vorlan v3.4.3 " + (goesOn ? (way == "New" ? fresh : other) : in) + "[*]");
+        QCOMPARE(window->isWindowModified(), !goesOn);
+        QCOMPARE(window->configuration().has_subclass(1), !goesOn);
+    }
+
+    void recentFiles()
+    {
+        const auto entries = [&] {
+            QStringList texts;
+            for (const QAction* entry : widget<QMenu>("menuRecentFiles")->actions())
+                texts << entry->text();
+            return texts;
+        };
+        // Twelve files opened or saved one after the other: the last ten, newest first.
+        QStringList expected;
+        for (int i = 1; i <= 12; ++i) {
+            const QString path = writeFile(dir, QString("f%1.conf").arg(i), siteHeader);
+            if (i == 12) {
+                answerModals([&] { widget<QAction>("actionSaveAs")->trigger(); },
+                             [&](QWidget* modal) { chooseFile(modal, path); });
+            } else {
+                window->openConfiguration(path);
+            }
+            if (i > 2)
+                expected.prepend(path);
+        }
+        for (int i = 0; i < expected.size(); ++i)
+            expected[i].prepend(i < 9 ? QString("&%1 ").arg(i + 1) : QString("10 "));
+        QCOMPARE(entries(), expected + QStringList({"", "Clear List"}));
+
+        // Opened again, a file comes first.
+        window->openConfiguration(dir.filePath("f5.conf"));
+        QVERIFY(entries()[0].endsWith("/f5.conf") && entries()[1].endsWith("/f12.conf"));
+
+        widget<QMenu>("menuRecentFiles")->actions().last()->trigger();
+        QCOMPARE(entries(), QStringList({"", "Clear List"}));
+        QVERIFY(!widget<QMenu>("menuRecentFiles")->menuAction()->isEnabled());
+    }
+
+    void settingsKeptForTheNextWindow()
+    {
+        answerModals(
+            [&] { widget<QAction>("actionConfiguration")->trigger(); },
+            [&](QWidget* dialog) {
+                for (const char* name : {"radioButtonPounds", "radioButtonInches"})
+                    dialog->findChild<QRadioButton*>(name)->click();
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            });
+        QDir(dir.path()).mkdir("site");
+        const QString path = writeFile(dir, "site/a.conf", siteHeader);
+        answerModals([&] { widget<QAction>("actionOpen")->trigger(); },
+                     [&](QWidget* dialog) { chooseFile(dialog, path); });
+        window->resize(1010, 720);
+        QVERIFY(window->close());
+
+        Vorlan next;
+        QCOMPARE(next.width(), 1010);
+        QCOMPARE(next.displayUnits().weightUnit(), 1);
+        QCOMPARE(next.displayUnits().lengthUnit(), 2);
+        QCOMPARE(next.findChild<QLabel*>("labelMaxGrossWeight")->text(), "Max. GVW (lb):");
+        QString folder;
+        answerModals([&] { next.findChild<QAction*>("actionOpen")->trigger(); },
+                     [&](QWidget* dialog) {
+                         folder = qobject_cast<QFileDialog*>(dialog)->directory().path();
+                     });
+        QCOMPARE(folder, dir.filePath("site"));
     }
 
     void subclassWithoutAxlesShowsNothingOfAnother()

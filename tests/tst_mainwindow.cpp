@@ -1,4 +1,4 @@
-// The main window as it comes up: title, state, validators, Exit, About, updates.
+// The main window as it comes up: title, command line, state, validators, About, updates.
 // Every test runs under a German default locale, where a decimal point is a group separator.
 #include "app/about.h"
 #include "tests/windowdriver.h"
@@ -81,13 +81,6 @@ private slots:
         QTest::keyClicks(typedInto, cell("typed"));
         QTEST(typedInto->text(), "kept");
         QTEST(QString(typedInto->hasAcceptableInput() ? "yes" : "no"), "acceptable");
-    }
-
-    void exitClosesTheWindow()
-    {
-        window->show();
-        widget<QAction>("actionExit")->trigger();
-        QVERIFY(!window->isVisible());
     }
 
     void aboutShowsVersionAndIconAndEscapeClosesIt()

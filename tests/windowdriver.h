@@ -147,6 +147,7 @@ inline bool drop(QWidget* target, const QStringList& paths)
     for (const QString& path : paths)
         urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
+    data.setText(paths.join('\n')); // which a line edit would take
     const QPoint middle = target->rect().center();
     QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);

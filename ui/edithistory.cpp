@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalBlocker>
+
+#include <memory>
 
 EditHistory::EditHistory(QWidget& window, QAction* undo, QAction* redo, StepContext context)
     : window(window), undoAction(undo), redoAction(redo), stepContext(std::move(context))
@@ -58,13 +61,31 @@ void EditHistory::refresh()
 
 bool EditHistory::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-        return false;
-    const auto* edit = qobject_cast<QLineEdit*>(watched);
+    auto* edit = qobject_cast<QLineEdit*>(watched);
     if (!edit || edit->window() != &window)
+        return false;
+    if (event->type() == QEvent::ContextMenu) {
+        showFieldMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     // Left unaccepted, the override lets the window's shortcut have the key; a key press that
     // still arrives, with nothing to undo, goes nowhere.
     return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
+
+void EditHistory::showFieldMenu(QLineEdit* edit, const QPoint& where)
+{
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    // The field's own Undo and Redo, which lead its menu, give way to the configuration's.
+    const QString ownUndo = QCoreApplication::translate("QLineEdit", "&Undo");
+    const QList<QAction*> own = menu->actions();
+    if (own.size() > 1 && own[0]->text().startsWith(ownUndo)) {
+        menu->insertActions(own[0], {undoAction, redoAction});
+        menu->removeAction(own[0]);
+        menu->removeAction(own[1]);
+    }
+    menu->exec(where);
 }

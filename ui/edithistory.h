@@ -6,6 +6,8 @@
 #include <QUndoStack>
 
 class QAction;
+class QLineEdit;
+class QPoint;
 class QWidget;
 class RecordedStep;
 
@@ -35,11 +37,14 @@ signals:
     void changed();
 
 protected:
-    // Keeps the undo keys from the line edits of the window, whose own undo would compete.
+    // Keeps the undo keys and menu entries of the window's line edits, whose own undo would
+    // compete, for the configuration's.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
+    // A field's context menu, with the configuration's Undo and Redo.
+    void showFieldMenu(QLineEdit* edit, const QPoint& where);
 
     QWidget& window;
     QAction* undoAction;

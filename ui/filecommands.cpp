@@ -102,7 +102,11 @@ FileCommands::FileCommands(QMainWindow& window, Ui::Vorlan& form, const Conf& co
       recent(new RecentFiles(form.menuRecentFiles))
 {
     form.actionSave->setShortcut(QKeySequence::Save);
-    form.actionSaveAs->setShortcut(QKeySequence::SaveAs);
+    // Desktops that bind no key to Save As get the one most others use.
+    const QList<QKeySequence> saveAs = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    form.actionSaveAs->setShortcuts(
+        saveAs.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_S)}
+                         : saveAs);
     connect(form.actionSaveAs, &QAction::triggered, this, &FileCommands::saveAs);
     connect(recent, &RecentFiles::chosen, this, &FileCommands::openNamed);
     window.setAcceptDrops(true);
