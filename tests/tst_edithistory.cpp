@@ -19,16 +19,12 @@ class TestEditHistory : public QObject, Fixture
                                           "lineEditMinAxleDist buttonGConstant labelInvalid "
                                           "labelSumMaxAxleWeights labelSumMaxAxleDist")
                                       .split(' ');
-        QStringList items;
-        for (const QGraphicsScene* scene : windowScenes(window.get()))
-            for (const QGraphicsItem* item : scene->items())
-                items << QString("%1@%2").arg(item->type()).arg(item->scenePos().x());
         return QStringList{
             onScreen(window.get(), names).join(';'),
             shownEdits(window.get(), "(Max|Min|Tyre|adsl|awsl|default|Constraint)").join(';'),
             listedNumbers(widget<QComboBox>("comboBoxSubclasses")).join(' '),
             listedNumbers(widget<QComboBox>("comboBoxInvalid")).join(' '),
-            items.join(' '),
+            pictures(window.get()),
             QString::number(window->displayUnits().weightFactor())}
             .join('\n');
     }

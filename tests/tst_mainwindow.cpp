@@ -29,24 +29,17 @@ private slots:
         QCOMPARE(Vorlan().windowTitle(), QStringLiteral("Vorlan v3.4.3[*]"));
     }
 
-    void commandLineAnswersWithoutWindow_data()
+    void versionWithoutWindow()
     {
         // No display is needed: the platform is one that does not exist.
-        addRows({"argument", "answer"},
-                {{"--version", "Vorlan 3.4.3\n"}, {"--help", "vorlan [options] [FILE]\n"}});
-    }
-    void commandLineAnswersWithoutWindow()
-    {
         QProcess vorlan;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "none");
         vorlan.setProcessEnvironment(environment);
-        vorlan.start(VORLAN_EXE, {cell("argument")});
+        vorlan.start(VORLAN_EXE, {"--version"});
         QVERIFY(vorlan.waitForFinished(10000));
-        QCOMPARE(vorlan.exitStatus(), QProcess::NormalExit);
         QCOMPARE(vorlan.exitCode(), 0);
-        const QString answer = QString::fromLocal8Bit(vorlan.readAllStandardOutput());
-        QVERIFY2(answer.contains(cell("answer")), qPrintable(answer));
+        QCOMPARE(vorlan.readAllStandardOutput(), "Vorlan 3.4.3\n");
     }
 
     void initiallyOnlyTheHeader()

@@ -139,7 +139,8 @@ inline void press(QWidget* modal, const QString& name)
         button->click();
 }
 
-// Drops files onto a widget, as a file manager would.
+// Drops files onto a widget, as a file manager would: as addresses and as text, which a line edit
+// would take.
 inline bool drop(QWidget* target, const QStringList& paths)
 {
     QMimeData data;
@@ -147,15 +148,14 @@ inline bool drop(QWidget* target, const QStringList& paths)
     for (const QString& path : paths)
         urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
-    data.setText(paths.join('\n')); // which a line edit would take
-    const QPoint middle = target->rect().center();
-    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    data.setText(paths.join('\n'));
+    // The drop goes where the drag was taken in.
+    QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent dropped(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent dropped(enter.pos(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &dropped);
-    return dropped.isAccepted();
+    return enter.isAccepted() && dropped.isAccepted();
 }
 
 // Runs action and hands each modal dialog it opens to answer; a dialog left open is closed, so
@@ -215,6 +215,16 @@ inline QList<QGraphicsScene*> windowScenes(const QWidget* window)
     for (const QGraphicsView* view : window->findChildren<QGraphicsView*>())
         scenes << view->scene();
     return scenes;
+}
+
+// What the two vehicle pictures hold, to tell whether they were drawn again.
+inline QString pictures(const QWidget* window)
+{
+    QStringList seen;
+    for (const QGraphicsScene* scene : windowScenes(window))
+        for (const QGraphicsItem* item : scene->items())
+            seen << QString("%1@%2").arg(item->type()).arg(item->scenePos().x());
+    return seen.join(' ');
 }
 
 // What each window test holds: a scratch folder and the window its init() makes. The test object
