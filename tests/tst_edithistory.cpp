@@ -54,7 +54,7 @@ class TestEditHistory : public QObject, Fixture
 private slots:
     void init()
     {
-        window = std::make_unique<Vorlan>();
+        newWindow();
         window->show(); // buttons and check boxes take clicks only on screen
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->openConfiguration(QStringLiteral(VORLAN_EXAMPLES "/motorway-site.conf"));
@@ -82,7 +82,6 @@ private slots:
              {"created", "12", "lineEditSubclass 30;buttonSubclass", "create subclass 30", "30"},
              {"copied", "12", "lineEditCopy 25;buttonCopy", "copy subclass 12 to 25", "25"},
              {"deleted", "43", "buttonSubclass", "delete subclass 43", "44"},
-             {"header", "12", "lineEditCountry XX", "typing in Country code", "12"},
              {"header limit", "12", "lineEditMinAxleDist 2.5", "typing in Min. axle distance",
               "12"},
              {"g", "12", "g 9.81", "set g to 9.81", "12"}});
@@ -132,14 +131,12 @@ private slots:
         QTest::keyClicks(alias, "7");
         QTest::keyClick(alias, Qt::Key_Backspace);
         QVERIFY(window->isWindowModified());
-        QCOMPARE(changed.count(), 2);
         // The field's own undo would bring the 7 back.
         key(QKeySequence::Undo, alias);
         QCOMPARE(alias->text(), "");
         QVERIFY(!window->isWindowModified());
         key(QKeySequence::Redo, alias);
         QVERIFY(window->isWindowModified());
-        QCOMPARE(changed.count(), 4);
 
         // Saved, the configuration is unmodified until a step moves away from that point.
         retype(edit("lineEditMaxGrossWeight"), "20");

@@ -44,7 +44,7 @@ class TestFieldEditing : public QObject, Fixture
 private slots:
     void init()
     {
-        window = std::make_unique<Vorlan>();
+        newWindow();
         window->show(); // check boxes take clicks only when laid out on screen
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->openConfiguration(QStringLiteral(VORLAN_EXAMPLES "/motorway-site.conf"));

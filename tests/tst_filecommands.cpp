@@ -36,8 +36,7 @@ class TestFileCommands : public QObject, Fixture
 private slots:
     void init()
     {
-        QSettings().clear();
-        window = std::make_unique<Vorlan>();
+        newWindow();
         window->show();
     }
 
@@ -330,90 +329,81 @@ private slots:
         QCOMPARE(save("actionSave").size(), cell("answer").isEmpty() && over ? 1 : 0);
     }
 
-    void cannotOpen_data()
+    void leavingTheConfiguration_data()
     {
-        // The path (in.conf/x.conf: through a file), how it is opened, and the reason shown.
-        addRows({"path", "way", "reason"},
-                {{"missing.conf", "by name", "No such file or directory"},
-                 {"missing.conf", "dropped", "No such file or directory"},
-                 {"missing.conf", "recent", "No such file or directory"},
-                 {"folder", "dropped", "directory"},
-                 {"in.conf/x.conf", "Open", "Not a directory"}});
-    }
-    void cannotOpen()
-    {
-        QFETCH(QString, way);
-        const QString path = dir.filePath(cell("path"));
-        QDir(dir.path()).mkdir("folder");
-        if (way == "recent")
-            window->openConfiguration(writeFile(dir, "missing.conf", siteHeader));
-        QFile::remove(dir.filePath("missing.conf"));
-        open(siteHeader + sectionText(1, truckBody));
-        perform(window.get(), {"lineEditAlias 7"});
-        const QString before = window->configuration().to_text();
-        auto* recent = widget<QMenu>("menuRecentFiles");
-
-        const QStringList shown = answerModals([&] { reach(way, path); },
-                                               [&](QWidget* modal) {
-                                                   press(modal, "Discard");
-                                                   chooseFile(modal, path);
-                                               });
-        // Asked first about the unsaved edits only on the way to a file dialog.
-        QCOMPARE(shown.first().startsWith("Save changes?"), way == "Open");
-        QVERIFY2(shown.last().startsWith("Cannot open configuration|" + path) &&
-                     shown.last().contains(cell("reason")),
-                 qPrintable(shown.last()));
-        QCOMPARE(window->windowTitle(), "Vorlan v3.4.3 " + dir.filePath("in.conf") + "[*]");
-        QCOMPARE(window->configuration().to_text(), before);
-        QCOMPARE(edit("lineEditAlias")->text(), "7");
-        // A file that is gone leaves the recent list, and one not opened never joins it.
-        QCOMPARE(recent->actions().size(), 3);
-    }
-
-    void losingEdits_data()
-    {
-        // How the edits would be lost, and the answer to "Save changes?" (none: the box is
-        // closed, which cancels).
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("answer");
+        // How the configuration would be left, the file reached (in.conf/x.conf: through a file),
+        // the answer to "Save changes?" (none: the box is closed, which cancels), and the reason
+        // given when the file cannot be opened.
+        for (const char* column : {"way", "file", "answer", "reason"})
+            QTest::addColumn<QString>(column);
         for (const char* way : {"Exit", "Open", "New", "recent", "dropped"})
             for (const char* answer : {"Save", "Discard", ""})
-                QTest::addRow("%s, %s", way, *answer ? answer : "closed") << way << answer;
+                QTest::addRow("%s, %s", way, *answer ? answer : "closed")
+                    << way << "other.conf" << answer << "";
+        const QString missing = "No such file or directory";
+        QTest::newRow("missing, by name") << "by name"
+                                          << "missing.conf"
+                                          << "Discard" << missing;
+        QTest::newRow("missing, dropped") << "dropped"
+                                          << "missing.conf"
+                                          << "Discard" << missing;
+        QTest::newRow("missing, recent") << "recent"
+                                         << "missing.conf"
+                                         << "Discard" << missing;
+        QTest::newRow("folder, dropped") << "dropped"
+                                         << "folder"
+                                         << "Discard"
+                                         << "directory";
+        QTest::newRow("not a folder, Open") << "Open"
+                                            << "in.conf/x.conf"
+                                            << "Discard"
+                                            << "Not a directory";
     }
-    void losingEdits()
+    void leavingTheConfiguration()
     {
         QFETCH(QString, way);
         QFETCH(QString, answer);
-        const QString other = writeFile(dir, "other.conf", siteHeader + sectionText(2, truckBody));
-        const QString fresh = dir.filePath("new.conf");
-        window->openConfiguration(other);
+        QFETCH(QString, reason);
+        const QString path = dir.filePath(cell("file")), fresh = dir.filePath("new.conf");
+        QDir(dir.path()).mkdir("folder");
+        // Second on the recent list; a missing file is gone only after it was opened.
+        const bool gone = cell("file") == "missing.conf";
+        window->openConfiguration(writeFile(dir, gone ? "missing.conf" : "other.conf",
+                                            siteHeader + sectionText(2, truckBody)));
+        QFile::remove(dir.filePath("missing.conf"));
         open(siteHeader + sectionText(1, truckBody));
         const QString in = dir.filePath("in.conf");
         perform(window.get(), {"lineEditAlias 7"});
 
-        const QStringList shown = answerModals([&] { reach(way, other); },
+        const QStringList shown = answerModals([&] { reach(way, path); },
                                                [&](QWidget* modal) {
                                                    press(modal, answer);
-                                                   chooseFile(modal, way == "New" ? fresh : other);
+                                                   chooseFile(modal, way == "New" ? fresh : path);
                                                });
-
-        // Asked first; saved without a dialog; then, unless cancelled, the file dialog of Open
-        // or New.
-        const bool goesOn = !answer.isEmpty();
-        const bool dialog = goesOn && (way == "Open" || way == "New");
-        QCOMPARE(shown.size(), dialog ? 2 : 1);
-        QCOMPARE(shown[0], "Save changes?|" + in +
-                               " has changes that are not saved. Save them "
-                               "first?");
+        // Asked first, unless the file is known not to open; saved without a dialog; then,
+        // unless cancelled, the file dialog of Open or New, or why the file does not open.
+        const bool opens = reason.isEmpty(), goesOn = opens && !answer.isEmpty();
+        QCOMPARE(shown.first() ==
+                     "Save changes?|" + in + " has changes that are not saved. Save them first?",
+                 opens || way == "Open");
+        if (opens)
+            QCOMPARE(shown.size(), goesOn && (way == "Open" || way == "New") ? 2 : 1);
+        else
+            QVERIFY2(shown.last().startsWith("Cannot open configuration|" + path) &&
+                         shown.last().contains(reason),
+                     qPrintable(shown.last()));
         QCOMPARE(readFile(in).contains("\nalias=7\n"), answer == "Save");
         if (way == "Exit") {
             QCOMPARE(window->isVisible(), !goesOn);
             return;
         }
         QCOMPARE(window->windowTitle(),
-                 "Vorlan v3.4.3 " + (goesOn ? (way == "New" ? fresh : other) : in) + "[*]");
+                 "Vorlan v3.4.3 " + (goesOn ? (way == "New" ? fresh : path) : in) + "[*]");
         QCOMPARE(window->isWindowModified(), !goesOn);
         QCOMPARE(window->configuration().has_subclass(1), !goesOn);
+        // A file that is gone leaves the recent list when chosen or dropped.
+        const int listed = widget<QMenu>("menuRecentFiles")->actions().size() - 2;
+        QCOMPARE(listed, gone && way != "by name" ? 1 : 2 + (way == "New" && goesOn));
     }
 
     void recentFiles()
@@ -452,13 +442,6 @@ private slots:
 
     void settingsKeptForTheNextWindow()
     {
-        answerModals(
-            [&] { widget<QAction>("actionConfiguration")->trigger(); },
-            [&](QWidget* dialog) {
-                for (const char* name : {"radioButtonPounds", "radioButtonInches"})
-                    dialog->findChild<QRadioButton*>(name)->click();
-                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-            });
         QDir(dir.path()).mkdir("site");
         const QString path = writeFile(dir, "site/a.conf", siteHeader);
         answerModals([&] { widget<QAction>("actionOpen")->trigger(); },
@@ -468,9 +451,6 @@ private slots:
 
         Vorlan next;
         QCOMPARE(next.width(), 1010);
-        QCOMPARE(next.displayUnits().weightUnit(), 1);
-        QCOMPARE(next.displayUnits().lengthUnit(), 2);
-        QCOMPARE(next.findChild<QLabel*>("labelMaxGrossWeight")->text(), "Max. GVW (lb):");
         QString folder;
         answerModals([&] { next.findChild<QAction*>("actionOpen")->trigger(); },
                      [&](QWidget* dialog) {

@@ -16,7 +16,7 @@ public slots:
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-    void init() { window = std::make_unique<Vorlan>(); }
+    void init() { newWindow(); }
 
     void identityTitleAndStartLine()
     {

@@ -125,18 +125,14 @@ inline void perform(const QWidget* window, const QStringList& steps)
     }
 }
 
-// Clicks the button of a message box that the name stands for ("Save", "Discard", "Cancel", "Yes",
-// "No"); anything else, and an empty name, leaves the box alone.
-inline void press(QWidget* modal, const QString& name)
+// Clicks the button of a message box that has the text given ("Save", "Yes"); an empty text
+// leaves the box alone.
+inline void press(QWidget* modal, const QString& text)
 {
-    const QMap<QString, QMessageBox::StandardButton> buttons = {{"Save", QMessageBox::Save},
-                                                                {"Discard", QMessageBox::Discard},
-                                                                {"Cancel", QMessageBox::Cancel},
-                                                                {"Yes", QMessageBox::Yes},
-                                                                {"No", QMessageBox::No}};
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (QAbstractButton* button = box ? box->button(buttons.value(name)) : nullptr)
-        button->click();
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        for (QAbstractButton* button : box->buttons())
+            if (!text.isEmpty() && button->text().remove('&') == text)
+                return button->click();
 }
 
 // Drops files onto a widget, as a file manager would: as addresses and as text, which a line edit
@@ -239,9 +235,14 @@ struct Fixture
         // user's own.
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings().clear();
     }
     QTemporaryDir settingsDir;
+    // A window as on the program's first run.
+    void newWindow()
+    {
+        QSettings().clear();
+        window = std::make_unique<Vorlan>();
+    }
     QTemporaryDir dir;
     std::unique_ptr<Vorlan> window;
 
