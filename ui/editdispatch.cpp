@@ -224,14 +224,13 @@ void Vorlan::textChanged(const QString& text)
 
 void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
 {
-    // Also runs when a subclass is shown, to lay out its editors.
+    // Also runs when a subclass is shown, to lay out its editors. Typed, the count is a step;
+    // the mark is taken, so that a count shown again later is not mistaken for one typed.
+    const bool typed = ui->lineEditNumOfAxles->isModified();
+    ui->lineEditNumOfAxles->setModified(false);
     Subclass* subclass = currentSubclass();
     if (!subclass)
         return;
-    // Typed, it is a step; shown, the count only lays out the editors. The mark is taken, so
-    // that a count shown again is not mistaken for one typed.
-    const bool typed = ui->lineEditNumOfAxles->isModified();
-    ui->lineEditNumOfAxles->setModified(false);
     const Subclass before = *subclass;
     subclass->set_number_of_axles(arg1);
     validateEdit(ui->lineEditNumOfAxles, subclass->is_number_of_axles_valid(),

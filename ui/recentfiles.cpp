@@ -19,7 +19,7 @@ QString absolute(const QString& path)
 
 RecentFiles::RecentFiles(QMenu* menu) : QObject(menu), menu(menu)
 {
-    store(StoredSettings::recentFiles().mid(0, limit));
+    show(StoredSettings::recentFiles().mid(0, limit));
 }
 
 void RecentFiles::add(const QString& path)
@@ -41,6 +41,11 @@ void RecentFiles::remove(const QString& path)
 void RecentFiles::store(const QStringList& paths)
 {
     StoredSettings::setRecentFiles(paths);
+    show(paths);
+}
+
+void RecentFiles::show(const QStringList& paths)
+{
     menu->clear();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];

@@ -26,6 +26,7 @@ signals:
 
 private:
     void store(const QStringList& paths);
+    void show(const QStringList& paths);
 
     QMenu* menu;
 };

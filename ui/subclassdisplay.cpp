@@ -176,8 +176,8 @@ void Vorlan::showStep(const StepContext::Shown& step)
         // A header limit judges every subclass's distances.
         header->showFields(conf);
         lists->refreshInvalid(conf.invalid_subclass_numbers());
-        if (const Subclass* shown = currentSubclass())
-            showSubclass(shown->get_number());
+        if (const auto shown = lists->current())
+            showSubclass(*shown);
         break;
     }
 }

@@ -18,10 +18,12 @@ void Vorlan::on_buttonSubclass_clicked()
     if (!isNumber)
         return;
 
+    // Each step is recorded once the window shows its change, which is when the configuration
+    // is announced as changed.
     if (const Subclass* deleted = currentSubclass()) {
-        history->record(new SubclassListing(
-            history->context(), tr("delete subclass %1").arg(number),
-            SubclassListing::Change::deleted, *deleted, lists->position(number)));
+        auto* step = new SubclassListing(history->context(), tr("delete subclass %1").arg(number),
+                                         SubclassListing::Change::deleted, *deleted,
+                                         lists->position(number));
         conf.remove_subclass(number);
         // The list then shows a neighbour; without one, nothing of the deleted subclass stays.
         lists->removeCurrent();
@@ -29,6 +31,7 @@ void Vorlan::on_buttonSubclass_clicked()
             showEmptySubclassPanel();
             showPicture(nullptr);
         }
+        history->record(step);
         return;
     }
 
@@ -41,9 +44,9 @@ void Vorlan::on_buttonSubclass_clicked()
 
     Subclass subclass = Subclass::from_section({{QStringLiteral("subclass"), typed}});
     subclass.set_category(ui->lineEditUnclassified->text());
-    history->record(new SubclassListing(history->context(), tr("create subclass %1").arg(number),
-                                        SubclassListing::Change::added, subclass, lists->count(),
-                                        lists->current()));
+    auto* step = new SubclassListing(history->context(), tr("create subclass %1").arg(number),
+                                     SubclassListing::Change::added, subclass, lists->count(),
+                                     lists->current());
     conf.insert_subclass(number, subclass);
     lists->append(number);
     // A new subclass has no axles yet, so it is listed as invalid.
@@ -55,6 +58,7 @@ void Vorlan::on_buttonSubclass_clicked()
     // The number field held this number before it was created; now it names a subclass.
     on_lineEditSubclass_textChanged(ui->lineEditSubclass->text());
     showPicture(nullptr);
+    history->record(step);
 }
 
 void Vorlan::on_buttonCopy_clicked()
@@ -70,9 +74,9 @@ void Vorlan::on_buttonCopy_clicked()
 
     Subclass copy = *source;
     copy.set_number(target);
-    history->record(new SubclassListing(
+    auto* step = new SubclassListing(
         history->context(), tr("copy subclass %1 to %2").arg(source->get_number()).arg(target),
-        SubclassListing::Change::added, copy, lists->count(), source->get_number()));
+        SubclassListing::Change::added, copy, lists->count(), source->get_number());
     conf.insert_subclass(target, copy);
     lists->append(target);
     subclassEdited(copy);
@@ -80,6 +84,7 @@ void Vorlan::on_buttonCopy_clicked()
     ui->buttonCopy->setEnabled(false);
     validateEdit(ui->lineEditCopy, false, QString());
     lists->selectLast();
+    history->record(step);
 }
 
 void Vorlan::on_lineEditCopy_textEdited(const QString& arg1)
