@@ -161,22 +161,20 @@ void Vorlan::textChanged(const QString& text)
     const Subclass before = *subclass;
 
     QObject* source = sender();
-    QString step = tr("typing in %1").arg(fieldName(*ui, source));
-    const void* typedInto = source;
+    QString field = fieldName(*ui, source);
+    bool cleared = false;
     if (const auto cell = axleRows->cellOf(source)) {
         storeAxleValue(*subclass, *cell, text, units);
         axleRows->judge(*subclass, *cell, conf);
         showPicture(subclass);
-        step = tr("typing in %1").arg(cellName(*cell));
+        field = cellName(*cell);
     } else if (const auto entry = constraints->entryOf(source)) {
         storeConstraint(*subclass, *entry, text, units);
         const bool total = entry->kind.endsWith(QLatin1String("_0"));
-        step = tr("typing in %1").arg(constraintName(*entry));
-        if (text.isEmpty() && !total) {
+        field = constraintName(*entry);
+        cleared = text.isEmpty() && !total;
+        if (cleared) {
             constraints->closeGap(*subclass, *entry);
-            // The constraint is gone, not typed into: a step of its own.
-            step = tr("clear %1").arg(constraintName(*entry));
-            typedInto = nullptr;
         } else {
             constraints->judge(*subclass, *entry);
         }
@@ -219,7 +217,10 @@ void Vorlan::textChanged(const QString& text)
         return;
     }
     subclassEdited(*subclass);
-    history->record(new SubclassEdit(history->context(), step, before, *subclass, typedInto));
+    // A constraint cleared is gone, not typed into: a step of its own.
+    history->record(new SubclassEdit(history->context(),
+                                     (cleared ? tr("clear %1") : tr("typing in %1")).arg(field),
+                                     before, *subclass, cleared ? nullptr : source));
 }
 
 void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
