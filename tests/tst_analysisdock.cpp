@@ -86,13 +86,9 @@ class TestAnalysisDock : public QObject, Fixture
     }
 
 private slots:
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    }
     void init()
     {
-        window = std::make_unique<Vorlan>();
+        newWindow();
         window->show();
     }
 
@@ -326,10 +322,9 @@ private slots:
         widget<QAction>("actionShowAnalysis")->trigger();
         QVERIFY(!dock()->isVisible());
         window->close();
-        init();
+        window = std::make_unique<Vorlan>();
+        window->show();
         QVERIFY(!dock()->isVisible());
-        widget<QAction>("actionShowAnalysis")->trigger();
-        window->close();
     }
 };
 

@@ -77,7 +77,7 @@ void AnalysisDock::refreshNow()
     refreshShown();
 }
 
-void AnalysisDock::configurationChanged()
+void AnalysisDock::markOutOfDate()
 {
     stale.fill(true);
     refreshTimer.start();

@@ -44,7 +44,8 @@ public:
     void refreshNow();
 
 public slots:
-    void configurationChanged();
+    // The configuration, or the units it is shown in, changed.
+    void markOutOfDate();
     // The text of the window's subclass number field, which names the subclass shown.
     void showCurrentSubclass(const QString& numberText);
 

@@ -5,8 +5,10 @@
 #include "ui/analysisdock.h"
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
+#include "ui/edithistory.h"
+#include "ui/filecommands.h"
+#include "ui/storedsettings.h"
 #include "ui/subclasslists.h"
-#include "ui/windowmemory.h"
 #include "ui_vorlan.h"
 
 #include <QDebug>
@@ -18,12 +20,10 @@
 
 Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
 {
-    windowTitleText = QStringLiteral("Vorlan ") +
-                      QString::fromLatin1(AppIdentity::version).prepend(QLatin1Char('v'));
-    qDebug().noquote() << "Starting" << windowTitleText;
+    qDebug().noquote() << "Starting Vorlan"
+                       << QString::fromLatin1(AppIdentity::version).prepend(QLatin1Char('v'));
 
     ui->setupUi(this);
-    setWindowTitle(windowTitleText);
 
     // Every edit of a subclass field, fixed or made at run time, reaches the one dispatcher.
     const auto wire = [this](QLineEdit* edit) {
@@ -33,6 +33,14 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     axleRows = std::make_unique<AxleRows>(*ui, units, wire);
     constraints = std::make_unique<ConstraintPanel>(*ui, units, wire);
     lists = std::make_unique<SubclassLists>(*ui);
+
+    history = std::make_unique<EditHistory>(
+        *this, ui->actionUndo, ui->actionRedo,
+        StepContext{conf, [this](const StepContext::Shown& step) { showStep(step); }});
+    connect(history.get(), &EditHistory::changed, this, &Vorlan::configurationChanged);
+    file = std::make_unique<FileCommands>(*this, *ui, conf, *history, [this](const QString& path) {
+        return openConfiguration(path);
+    });
 
     connect(ui->actionNew, &QAction::triggered, this, &Vorlan::menuNewClicked);
     connect(ui->actionOpen, &QAction::triggered, this, &Vorlan::menuOpenClicked);
@@ -87,16 +95,25 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
         connect(new QShortcut(key, this), &QShortcut::activated, this,
                 [this] { lists->selectNext(); });
 
+    // The units chosen last time; their g is the standard one until a file brings its own.
+    const auto [weight, length] = StoredSettings::unitCodes();
+    if (weight != units.weightUnit() || length != units.lengthUnit()) {
+        units.setUnits(weight, length, DisplayUnits::standardGravity);
+        redisplayUnits();
+    }
+
     analysis = new AnalysisDock(conf, units, this);
     addDockWidget(Qt::RightDockWidgetArea, analysis);
     analysis->addMenuEntries(menuBar(), ui->menuOptions, ui->menuFile, ui->actionExit);
-    connect(this, &Vorlan::configurationChanged, analysis, &AnalysisDock::configurationChanged);
+    connect(this, &Vorlan::configurationChanged, analysis, &AnalysisDock::markOutOfDate);
     connect(analysis, &AnalysisDock::subclassChosen, this, &Vorlan::showSubclass);
     connect(ui->lineEditSubclass, &QLineEdit::textChanged, analysis,
             &AnalysisDock::showCurrentSubclass);
-    // The fields keep their width beside the dock.
-    resize(width() + 440, height());
-    new WindowMemory(*this);
+    // On the first run the fields keep their width beside the dock; later the window comes back
+    // as it was left.
+    if (StoredSettings::windowGeometry().isEmpty())
+        resize(width() + 440, height());
+    restoreState(StoredSettings::windowState(), StoredSettings::windowStateVersion);
 
     // Hiding the subclass fields must not re-flow the rest of the window.
     for (QWidget* widget :
