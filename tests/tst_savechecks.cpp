@@ -2,6 +2,7 @@
 // and which of them block a save.
 #include "confgenerator.h"
 #include "model/conf.h"
+#include "model/limitverdicts.h"
 #include "model/subclassreasons.h"
 
 #include <QTemporaryFile>
@@ -143,6 +144,7 @@ private slots:
     void axleDistanceLimits();
     void validateForSaving_data();
     void validateForSaving();
+    void limitVerdictsAgreeWithJudgingAll();
     void missingSubclassAddsNothing();
 };
 
@@ -436,14 +438,34 @@ void TestSaveChecks::singleKeyRules_data()
     const char *g = "g_acceleration_constant", *group = "group_max_distance__m",
                *country = "country_code", *category = "uncategorised_vehicle_category";
     const std::tuple<const char*, const char*, bool> rows[] = {
-        {g, nullptr, false},      {g, "0", false},        {g, "-9.81", false},
-        {g, "inf", false},        {g, "1e39", false},     {group, "nan", false},
-        {group, "1e39", false},   {g, "9.81", true},      {group, "", false},
-        {group, "0", false},      {group, "abc", false},  {group, "2.5", true},
-        {country, "SI", true},    {country, "gb", true},  {country, "SS", true},
-        {country, "UK", false},   {country, "XK", false}, {country, "XX", false},
-        {country, "SIA", false},  {country, "", false},   {category, "", true},
-        {category, "6", true},    {category, "5", false}, {category, "6.5", false},
+        {g, nullptr, false},
+        {g, "0", false},
+        {g, "-9.81", false},
+        {g, "inf", false},
+        {g, "1e39", false},
+        {group, "nan", false},
+        {group, "1e39", false},
+        {g, "9.81", true},
+        {group, "", false},
+        {group, "0", false},
+        {group, "abc", false},
+        {group, "2.5", true},
+        {country, "SI", true},
+        {country, "gb", true},
+        {country, "SS", true},
+        {country, "UK", false},
+        {country, "XK", false},
+        {country, "XX", false},
+        {country, "ß", false},
+        {"min_2axle_truck_spacing__m", "1e39", false},
+        {"min_avg_axle_weight__kN", "nan", false},
+        {"min_avg_axle_weight__kN", "", true},
+        {country, "SIA", false},
+        {country, "", false},
+        {category, "", true},
+        {category, "6", true},
+        {category, "5", false},
+        {category, "6.5", false},
         {category, "abc", false},
     };
     for (const auto& [key, value, valid] : rows)
@@ -463,7 +485,9 @@ void TestSaveChecks::singleKeyRules()
         {"g_acceleration_constant", &Conf::is_g_acceleration_constant_valid},
         {"group_max_distance__m", &Conf::is_group_max_distance_valid},
         {"country_code", &Conf::is_country_code_valid},
-        {"uncategorised_vehicle_category", &Conf::is_uncategorised_vehicle_category_valid}};
+        {"uncategorised_vehicle_category", &Conf::is_uncategorised_vehicle_category_valid},
+        {"min_2axle_truck_spacing__m", &Conf::is_min_2axle_truck_spacing_valid},
+        {"min_avg_axle_weight__kN", &Conf::is_min_avg_axle_weight_valid}};
     QCOMPARE((conf.*rules.value(key))(), valid);
 }
 
@@ -525,6 +549,8 @@ void TestSaveChecks::validateForSaving_data()
         {"0 configured", "0: 4:", "unclassified_vehicle_subclass=", O::header_invalid, 0},
         {"other header rules do not block", "4: 9:", "uncategorised_vehicle_category=2", O::save_ok,
          0},
+        {"infinite limit", "", "max_axle_distance__m=1e39", O::header_invalid, 0},
+        {"infinite g", "", "g_acceleration_constant=inf", O::header_invalid, 0},
         {"lowest incomplete wins over the header",
          "2: 4:number_of_axles=1 9:max_GVW__kN=", "country_code=XX", O::subclass_incomplete, 4},
     };
@@ -554,6 +580,58 @@ void TestSaveChecks::missingSubclassAddsNothing()
     conf.get_subclass(7).set_alias("x");
     QCOMPARE(std::as_const(conf).get_subclass(7).get_alias(), QString());
     QCOMPARE(conf.get_subclass_numbers(), QList<quint32>{4});
+}
+
+// Random tables and edits: the kept verdicts, the subclasses said to change and the highest max.
+// distance agree with judging every subclass again after every step.
+void TestSaveChecks::limitVerdictsAgreeWithJudgingAll()
+{
+    const QStringList texts = {"0.5", "1", "1.3", "2", "3", "4.5", "12", "", "inf", "nan", "-1"};
+    int valid = 0, flips = 0;
+    for (std::uint32_t seed = 1; seed <= 100; ++seed) {
+        std::mt19937 engine(seed);
+        // Mostly plain distances, so that many verdicts turn on the limits.
+        const auto pick = [&] {
+            return texts.at(int(engine() % (engine() % 4 ? 7 : texts.size())));
+        };
+        Conf conf;
+        LimitVerdicts verdicts;
+        // The rules warn of every list shorter than the axle count.
+        QLoggingCategory::setFilterRules("default.warning=false");
+        for (int step = 0; step < 80; ++step) {
+            const quint32 number = engine() % 12;
+            const QList<quint32> before = conf.invalid_subclass_numbers();
+            const int what = engine() % 5;
+            if (what < 2) {
+                (what ? conf.set_min_axle_distance__m(pick())
+                      : conf.set_max_axle_distance__m(pick()));
+                QList<quint32> flipped;
+                for (quint32 n : conf.get_subclass_numbers())
+                    if (before.contains(n) != conf.invalid_subclass_numbers().contains(n))
+                        flipped << n;
+                QCOMPARE(verdicts.set_limits(conf.get_min_axle_distance__m(),
+                                             conf.get_max_axle_distance__m()),
+                         flipped);
+                flips += flipped.size();
+            } else if (what == 2) {
+                conf.remove_subclass(number);
+                verdicts.update(number, nullptr);
+            } else {
+                Subclass s = truck(number);
+                const QString lowest = pick();
+                s.set_min_distances({lowest, pick()});
+                s.set_max_distances(QStringList{pick(), pick(), lowest}.mid(engine() % 4 ? 1 : 0));
+                conf.insert_subclass(number, s);
+                verdicts.update(number, &conf.get_subclass(number));
+            }
+            QCOMPARE(verdicts.invalid_numbers(), conf.invalid_subclass_numbers());
+            QCOMPARE(verdicts.highest_max_distance(), conf.highest_max_distance());
+            valid += conf.subclass_count() - conf.invalid_subclass_numbers().size();
+        }
+    }
+    QLoggingCategory::setFilterRules(QString());
+    // Otherwise the comparison proves little.
+    QVERIFY2(valid > 500 && flips > 200, qPrintable(QStringLiteral("%1 %2").arg(valid).arg(flips)));
 }
 
 QTEST_GUILESS_MAIN(TestSaveChecks)
