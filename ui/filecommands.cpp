@@ -2,6 +2,7 @@
 #include "ui/vorlan.h"
 
 #include "ui/axlerows.h"
+#include "ui/reasontexts.h"
 #include "ui/subclasslists.h"
 #include "ui_vorlan.h"
 
@@ -66,9 +67,10 @@ bool writeConfiguration(const Conf& conf, const QString& path)
 void Vorlan::menuNewClicked()
 {
     conf = Conf();
-    if (units.weightUnit() == 0 && units.weightFactor() != DisplayUnits::standardGravity)
-        conf.set_g_acceleration_constant(QString::number(units.weightFactor(), 'g', 6));
+    if (units.gravity() != DisplayUnits::standardGravity)
+        conf.set_g_acceleration_constant(QString::number(double(units.gravity()), 'g', 6));
     header->writeTo(conf);
+    verdicts.rebuild(conf);
     // The configuration shown so far is gone, whether or not the new one is written.
     showEmptySubclassPanel();
 
@@ -98,18 +100,19 @@ void Vorlan::openConfiguration(const QString& path)
     setWindowTitle(windowTitleText + QLatin1Char(' ') + path);
     conf = Conf(path);
 
-    const float g = conf.get_g_acceleration_constant().toFloat();
-    if (units.weightUnit() == 0 && g > 0.0f) {
-        units.setWeightFactor(g);
-        qDebug() << "New conversion weight" << units.weightFactor();
-    }
+    // The file's g, or the standard one: never the g of the configuration shown before.
+    units.setGravity(conf.is_g_acceleration_constant_valid()
+                         ? conf.get_g_acceleration_constant().toFloat()
+                         : DisplayUnits::standardGravity);
+    qDebug() << "New conversion weight" << units.weightFactor();
 
     clearSubclassFields();
     lists->clear();
     header->show(conf);
+    verdicts.rebuild(conf);
     const QList<quint32> numbers = conf.get_subclass_numbers();
     lists->fill(numbers);
-    lists->refreshInvalid(conf.invalid_subclass_numbers());
+    lists->refreshInvalid(verdicts.invalid_numbers());
     if (!numbers.isEmpty()) {
         showSubclassPanel();
         showSubclass(numbers.constFirst());
@@ -147,10 +150,7 @@ void Vorlan::menuSaveClicked()
     switch (check.outcome) {
     case Conf::SaveOutcome::subclass_incomplete:
         warn(tr("Vital information missing in one or more subclasses!"),
-             tr("Missing data found in subclass ") + QString::number(check.subclass) +
-                 tr("\nPlease make sure all of the following fields are valid:\nCategory\nNumber "
-                    "of axles\nMax. gross weight\nAxle configuration\nand all fields dependant "
-                    "on number of axles."));
+             incompleteSubclassesText(conf));
         return;
     case Conf::SaveOutcome::header_invalid:
         warn(tr("Header invalid!"),
