@@ -77,7 +77,8 @@ const QByteArray round_trip_report =
     "save_check": {"outcome": "save_ok", "subclass": null}, "stopped_at_line": null,
     "header": {"g_acceleration_constant_valid": false, "max_axle_distance": "invalid",)";
 const QByteArray rules = R"("country_code_valid": true, "group_max_distance_valid": true,
-    "min_axle_distance_valid": true, "uncategorised_vehicle_category_valid": true,
+    "min_axle_distance_valid": true, "min_2axle_truck_spacing_valid": true,
+    "min_avg_axle_weight_valid": true, "uncategorised_vehicle_category_valid": true,
     "unclassified_vehicle_subclass_valid": true}})";
 
 } // namespace

@@ -83,13 +83,9 @@ void AnalysisDock::markOutOfDate()
     refreshTimer.start();
 }
 
-void AnalysisDock::showCurrentSubclass(const QString& numberText)
+void AnalysisDock::showCurrentSubclass(quint32 number)
 {
-    bool isNumber = false;
-    const quint32 number = numberText.toUInt(&isNumber);
-    // A number that names no subclass leaves the chart as it was.
-    if (!isNumber || QString::number(number) != numberText || !conf.has_subclass(number) ||
-        current == number)
+    if (!conf.has_subclass(number) || current == number)
         return;
     current = number;
     const Subclass& subclass = conf.get_subclass(number);

@@ -46,8 +46,8 @@ public:
 public slots:
     // The configuration, or the units it is shown in, changed.
     void markOutOfDate();
-    // The text of the window's subclass number field, which names the subclass shown.
-    void showCurrentSubclass(const QString& numberText);
+    // The subclass the window shows.
+    void showCurrentSubclass(quint32 number);
 
 signals:
     void subclassChosen(quint32 number);
