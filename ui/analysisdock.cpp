@@ -14,8 +14,9 @@
 #include <QScrollArea>
 #include <QTabWidget>
 
-AnalysisDock::AnalysisDock(const Conf& conf, const DisplayUnits& units, QWidget* parent)
-    : QDockWidget(windowText("Analysis"), parent), conf(conf), units(units)
+AnalysisDock::AnalysisDock(const Conf& conf, const LimitVerdicts& verdicts,
+                           const DisplayUnits& units, QWidget* parent)
+    : QDockWidget(windowText("Analysis"), parent), conf(conf), verdicts(verdicts), units(units)
 {
     setObjectName(QStringLiteral("dockAnalysis"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
@@ -108,7 +109,7 @@ void AnalysisDock::refreshShown()
     stale[tab] = false;
     switch (tab) {
     case problemsTab: {
-        const int found = problems->rebuild(conf, units);
+        const int found = problems->rebuild(conf, verdicts, units);
         tabs->setTabText(problemsTab, found > 0 ? windowText("Problems (%1)").arg(found)
                                                 : windowText("Problems"));
         break;

@@ -8,6 +8,7 @@
 
 class Conf;
 class DisplayUnits;
+class LimitVerdicts;
 class ProblemsList;
 class QAction;
 class QMenu;
@@ -30,7 +31,9 @@ class AnalysisDock : public QDockWidget
 public:
     static constexpr int refreshDelayMs = 250;
 
-    AnalysisDock(const Conf& conf, const DisplayUnits& units, QWidget* parent = nullptr);
+    // verdicts: every subclass's validity, kept by the window as the configuration changes.
+    AnalysisDock(const Conf& conf, const LimitVerdicts& verdicts, const DisplayUnits& units,
+                 QWidget* parent = nullptr);
 
     // "Load Measured Vehicles…" into the file menu before one of its actions, and a View menu
     // with the dock's toggle into the menu bar before one of its menus.
@@ -65,6 +68,7 @@ private:
     void loadVehicles();
 
     const Conf& conf;
+    const LimitVerdicts& verdicts;
     const DisplayUnits& units;
     QTabWidget* tabs;
     ProblemsList* problems;

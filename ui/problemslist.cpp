@@ -1,6 +1,7 @@
 #include "ui/problemslist.h"
 
 #include "model/conf.h"
+#include "model/limitverdicts.h"
 #include "model/subclassreasons.h"
 #include "ui/shownlength.h"
 #include "ui/subclasslists.h"
@@ -85,7 +86,7 @@ private:
     QList<QTreeWidgetItem*> items;
 };
 
-void addHeaderProblems(Group& group, const Conf& conf)
+void addHeaderProblems(Group& group, const Conf& conf, float highestSubclassMax)
 {
     if (!conf.is_country_code_valid())
         group.add(newItem(windowText("Country code \"%1\" is not a two-letter code of the list.")
@@ -105,7 +106,7 @@ void addHeaderProblems(Group& group, const Conf& conf)
     // Without a g of its own the site weighs with the standard one.
     if (!conf.get_g_acceleration_constant().isEmpty() && !conf.is_g_acceleration_constant_valid())
         group.add(newItem(windowText("Gravitational acceleration must be a number above 0.")));
-    switch (conf.check_max_axle_distance()) {
+    switch (conf.check_max_axle_distance(highestSubclassMax)) {
     case Conf::MaxAxleDistance::valid:
         break;
     case Conf::MaxAxleDistance::invalid:
@@ -316,15 +317,16 @@ ProblemsList::ProblemsList(QWidget* parent) : QTreeWidget(parent)
     });
 }
 
-int ProblemsList::rebuild(const Conf& conf, const DisplayUnits& units)
+int ProblemsList::rebuild(const Conf& conf, const LimitVerdicts& verdicts,
+                          const DisplayUnits& units)
 {
     Group groups[] = {
         {"header", "Header rules that fail"},   {"invalid", "Invalid subclasses", "check"},
         {"duplicates", "Duplicate subclasses"}, {"overlaps", "Overlapping subclasses", "overlaps"},
         {"gaps", "Coverage gaps", "gaps"},      {"reading", "Reading the file"}};
-    const QList<quint32> invalid = conf.invalid_subclass_numbers();
+    const QList<quint32> invalid = verdicts.invalid_numbers();
     spacings.update(conf, invalid, itemsPerGroup);
-    addHeaderProblems(groups[0], conf);
+    addHeaderProblems(groups[0], conf, verdicts.highest_max_distance());
     addInvalidSubclasses(groups[1], conf, invalid);
     addDuplicates(groups[2], conf);
     addOverlaps(groups[3], spacings.overlaps(), units);

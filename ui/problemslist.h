@@ -8,6 +8,7 @@
 
 class Conf;
 class DisplayUnits;
+class LimitVerdicts;
 
 // Everything the analyses find wrong with the configuration, grouped: the header rules that
 // fail, the invalid subclasses with their reasons, the first duplicate pair, overlapping
@@ -26,8 +27,9 @@ public:
     explicit ProblemsList(QWidget* parent = nullptr);
 
     // Runs every analysis on the configuration and lists what they find; groups keep whether
-    // they were expanded. Returns the number of problems found.
-    int rebuild(const Conf& conf, const DisplayUnits& units);
+    // they were expanded. verdicts: every subclass's validity, as the window keeps it. Returns
+    // the number of problems found.
+    int rebuild(const Conf& conf, const LimitVerdicts& verdicts, const DisplayUnits& units);
 
 signals:
     void subclassChosen(quint32 number);

@@ -40,7 +40,7 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     lists = std::make_unique<SubclassLists>(
         *ui, [this](quint32 number) { return invalidSubclassText(conf, number); });
 
-    analysis = new AnalysisDock(conf, units, this);
+    analysis = new AnalysisDock(conf, verdicts, units, this);
     addDockWidget(Qt::RightDockWidgetArea, analysis);
     analysis->addMenuEntries(menuBar(), ui->menuOptions, ui->menuFile, ui->actionExit);
     connect(this, &Vorlan::configurationChanged, analysis, &AnalysisDock::markOutOfDate);
