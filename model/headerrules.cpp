@@ -61,7 +61,7 @@ Conf::MaxAxleDistance Conf::check_max_axle_distance() const
         !read_real(get_min_axle_distance__m(), min) || max < min)
         return MaxAxleDistance::invalid;
     for (const Subclass& subclass : subclasses) {
-        for (const QString& entry : subclass.get_max_distances()) {
+        for (const QString& entry : subclass.max_distance_texts()) {
             if (entry.toFloat() > max)
                 return MaxAxleDistance::lower_than_subclasses;
         }
