@@ -109,6 +109,18 @@ void Subclass::append_section_text(QString& text) const
     append_entries(text, "awsl_", combined_weight_constraints);
 }
 
+bool Subclass::holds_line_break() const
+{
+    const QLatin1String breaks("\n\r");
+    for (const TextList* list :
+         {&scalars, &max_axle_weights, &min_distances, &max_distances, &tyre_types,
+          &combined_weight_limits, &combined_distance_constraints, &combined_weight_constraints}) {
+        if (list->holds_any_of(breaks))
+            return true;
+    }
+    return false;
+}
+
 QString Subclass::section_text() const
 {
     QString text;
@@ -116,7 +128,7 @@ QString Subclass::section_text() const
     return text;
 }
 
-QString Conf::to_text() const
+QString Conf::header_text() const
 {
     QString text = QStringLiteral("[classes]");
     text += line_end;
@@ -125,6 +137,12 @@ QString Conf::to_text() const
             append_line(text, it.key(), it.value());
     }
     text += line_end;
+    return text;
+}
+
+QString Conf::to_text() const
+{
+    QString text = header_text();
     for (const Subclass& subclass : subclasses) {
         subclass.append_section_text(text);
         text += line_end;

@@ -143,6 +143,9 @@ public:
     // Whole-subclass validity against the header's min and max axle distance texts.
     bool is_subclass_valid(const QString& header_min, const QString& header_max) const;
 
+    // Whether a value holds a line break, which would break its line in the written file.
+    bool holds_line_break() const;
+
     // The section exactly as the writer puts it into a file, ending with its line end.
     QString section_text() const;
     void append_section_text(QString& text) const;

@@ -240,6 +240,19 @@ bool TextList::entry_is(int index, QLatin1String text) const
     return true;
 }
 
+bool TextList::holds_any_of(QLatin1String characters) const
+{
+    for (int index = 0, count = size(); index < count; ++index) {
+        const Entry e = entry(index);
+        for (int i = 0; i < e.length; ++i) {
+            const int u = unit_at(e, i);
+            if (u < 0x100 && characters.contains(QLatin1Char(char(u))))
+                return true;
+        }
+    }
+    return false;
+}
+
 // Every change lays the list out anew: lists are short, and changes come one keystroke at a time.
 void TextList::copy_into(Builder& builder, int replaced, const QStringView* replacement) const
 {

@@ -39,6 +39,8 @@ public:
     uint entry_hash(int index) const;
     // The list holds this text at index.
     bool entry_is(int index, QLatin1String text) const;
+    // Whether any entry holds one of these characters.
+    bool holds_any_of(QLatin1String characters) const;
 
     void append(QStringView text);
     void append_empty(int count);
