@@ -2,13 +2,12 @@
 // section needs them: a line may continue past a line end inside double quotes or after a
 // backslash; ";" at the start of a line makes it a comment, and elsewhere outside quotes ends
 // the line; a line starting with "[" opens a section, named by what stands before the first "]"
-// (%XX escapes decoded, "general" in any case being the unnamed section); all sections of one
-// name make one; within it, each line with an "=" outside quotes is a key, the key's escapes
-// decoded ("\" meaning "/", which puts the key into a subgroup), and a value that may be quoted,
-// hold C escapes, and be a list of items separated by commas; a later key replaces an earlier.
+// on the line, trimmed, with %XX escapes decoded; all sections of one name make one; within it,
+// each line with an "=" outside quotes is a key, the key's escapes decoded ("\" meaning "/",
+// which puts the key into a subgroup), and a value that may be quoted, hold C escapes, and be a
+// list of items separated by commas; a later key replaces an earlier.
 #include "model/classessection.h"
 
-#include <QDataStream>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -262,8 +261,10 @@ QStringList arguments_of(const QString& text, int open)
     return arguments;
 }
 
-// A value starting with "@" may stand for another type.
-QVariant variant_of(const QString& text)
+// A value starting with "@" may stand for another type. A binary one (@Variant, @DateTime) is kept
+// as the text it is: decoding it would trust counts and sizes written in the file, and a
+// configuration header never holds one.
+QVariant variant_of(const QString& text, bool& binary)
 {
     if (!text.startsWith(QLatin1Char('@')))
         return text;
@@ -274,13 +275,8 @@ QVariant variant_of(const QString& text)
             return QVariant(text.mid(8, text.size() - 9));
         if (text.startsWith(QLatin1String("@Variant(")) ||
             text.startsWith(QLatin1String("@DateTime("))) {
-            const bool date = text.at(1) == QLatin1Char('D');
-            QByteArray bytes = text.midRef(date ? 10 : 9).toLatin1();
-            QDataStream stream(&bytes, QIODevice::ReadOnly);
-            stream.setVersion(date ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
-            QVariant result;
-            stream >> result;
-            return result;
+            binary = true;
+            return text;
         }
         if (text.startsWith(QLatin1String("@Rect("))) {
             const QStringList a = arguments_of(text, 5);
@@ -303,7 +299,7 @@ QVariant variant_of(const QString& text)
     return text;
 }
 
-QVariant variant_of(const QStringList& items)
+QVariant variant_of(const QStringList& items, bool& binary)
 {
     QStringList texts = items;
     for (QString& text : texts) {
@@ -316,7 +312,7 @@ QVariant variant_of(const QStringList& items)
         // One item of another type makes every item a variant of its own.
         QVariantList variants;
         for (const QString& item : items)
-            variants.append(variant_of(item));
+            variants.append(variant_of(item, binary));
         return variants;
     }
     return texts;
@@ -329,16 +325,15 @@ bool is_classes_section(const QByteArray& data, const IniLine& line)
     const auto* bracket = static_cast<const char*>(std::memchr(start, ']', size_t(line.length)));
     const QByteArray name =
         data.mid(line.start + 1, bracket ? int(bracket - start) - 1 : line.length - 1).trimmed();
-    // Compared as C strings, up to a NUL.
-    if (qstricmp(name.constData(), "general") == 0 || qstricmp(name.constData(), "%general") == 0)
-        return false;
     return unescaped_key(name, 0, name.size()) == QLatin1String("classes");
 }
 
 } // namespace
 
-QMap<QString, QString> read_classes_section(const QByteArray& data, QTextCodec* codec)
+QMap<QString, QString> read_classes_section(const QByteArray& data, QTextCodec* codec,
+                                            bool* binary_kept)
 {
+    bool binary = false;
     // The bytes of every section named "classes", one after the other, joined by line ends.
     QByteArray section;
     bool in_classes = false;
@@ -375,8 +370,10 @@ QMap<QString, QString> read_classes_section(const QByteArray& data, QTextCodec* 
         QStringList list;
         const bool is_list =
             unescaped_value(section, line.equals + 1, line.start + line.length, codec, text, list);
-        values.insert(key, is_list ? variant_of(list) : variant_of(text));
+        values.insert(key, is_list ? variant_of(list, binary) : variant_of(text, binary));
     }
+    if (binary_kept)
+        *binary_kept = binary;
 
     QMap<QString, QString> header;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
