@@ -19,14 +19,37 @@
 
 namespace {
 
+// What each byte is to the line reader, looked up once per byte.
+enum Traits : uchar
+{
+    space = 1,
+    special = 2
+};
+
+struct TraitTable
+{
+    uchar traits[256] = {};
+    constexpr TraitTable()
+    {
+        for (const char c : {' ', '\t'})
+            traits[uchar(c)] = space;
+        for (const char c : {'\n', '\r'})
+            traits[uchar(c)] = space | special;
+        for (const char c : {'"', ';', '=', '\\'})
+            traits[uchar(c)] = special;
+    }
+};
+
+constexpr TraitTable trait_table;
+
 bool is_space(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return trait_table.traits[uchar(c)] & space;
 }
 
 bool is_special(char c)
 {
-    return c == '\n' || c == '\r' || c == '"' || c == ';' || c == '=' || c == '\\';
+    return trait_table.traits[uchar(c)] & special;
 }
 
 struct IniLine

@@ -135,6 +135,8 @@ private:
     // Whether every section of the written text reads back on its own as it does within the
     // whole text.
     bool sections_read_back_alone() const;
+    // A text without a [classes] section read from its bytes, without looking for one.
+    static Conf from_section_bytes(const QByteArray& bytes);
 
     QMap<quint32, Subclass> subclasses;
     ClassesHeader classes;

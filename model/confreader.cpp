@@ -33,6 +33,13 @@ Conf Conf::from_bytes(const QByteArray& bytes)
     return conf;
 }
 
+Conf Conf::from_section_bytes(const QByteArray& bytes)
+{
+    Conf conf;
+    ConfReader(conf).read_sections(bytes);
+    return conf;
+}
+
 namespace {
 
 using Text = SectionReader::Text;
@@ -188,7 +195,11 @@ QString string_of(const Line& line)
 void ConfReader::read(const QByteArray& bytes)
 {
     conf.classes = read_classes_section(bytes, Conf::file_codec());
+    read_sections(bytes);
+}
 
+void ConfReader::read_sections(const QByteArray& bytes)
+{
     // Read as a text device reads it: without any carriage return.
     QByteArray data = bytes;
     if (data.contains('\r'))

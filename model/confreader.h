@@ -16,6 +16,8 @@ class ConfReader
 public:
     explicit ConfReader(Conf& conf) : conf(conf) {}
     void read(const QByteArray& bytes);
+    // Only the subclass sections, for a text known to hold no [classes] section.
+    void read_sections(const QByteArray& bytes);
 
     // One line of the text without its line end: where it starts and its number from 1.
     struct Line

@@ -104,21 +104,26 @@ QString Conf::round_trip_problem() const
     // Each section read back alone, as the reading of the whole text would read it.
     int offset = header_lines.size() - 1;
     for (const Subclass& subclass : subclasses) {
-        const QString text = subclass.section_text() + QLatin1Char('\n');
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        const Conf section = from_bytes(codec->fromUnicode(text));
+        QString text;
+        subclass.append_section_text(text);
+        text += QLatin1Char('\n');
+        const Conf section = from_section_bytes(codec->fromUnicode(text));
         if (section.stopped_at_line() > 0) {
             const int index = section.stopped_at_line() - 1;
+            const QStringList lines = text.split(QLatin1Char('\n'));
             return describe(lines.first(), offset + index, "stops the reading", lines.at(index));
         }
         if (difference.isEmpty()) {
-            const QString reread_text =
-                section.subclass_count() == 1
-                    ? section.subclasses.first().section_text() + QLatin1Char('\n')
-                    : QString();
-            difference = difference_of(lines, reread_text.split(QLatin1Char('\n')), offset);
+            QString reread_text;
+            if (section.subclass_count() == 1) {
+                section.subclasses.first().append_section_text(reread_text);
+                reread_text += QLatin1Char('\n');
+            }
+            if (reread_text != text)
+                difference = difference_of(text.split(QLatin1Char('\n')),
+                                           reread_text.split(QLatin1Char('\n')), offset);
         }
-        offset += lines.size() - 1;
+        offset += text.count(QLatin1Char('\n'));
     }
     return difference;
 }

@@ -152,10 +152,26 @@ const QString& SectionReader::field_key(int field)
 
 int SectionReader::field_of(Text key)
 {
-    for (int field = 0; field < field_count; ++field) {
+    // The fields by the length of their keys, so that a key is compared with one or two.
+    struct ByLength
+    {
+        qint8 first[28];
+        qint8 next[field_count];
+        ByLength()
+        {
+            std::fill(std::begin(first), std::end(first), -1);
+            for (int field = field_count - 1; field >= 0; --field) {
+                const int length = field_key(field).size();
+                next[field] = first[length];
+                first[length] = qint8(field);
+            }
+        }
+    };
+    static const ByLength by_length;
+    if (key.length >= int(std::size(by_length.first)))
+        return -1;
+    for (int field = by_length.first[key.length]; field >= 0; field = by_length.next[field]) {
         const QString& known = field_key(field);
-        if (known.size() != key.length)
-            continue;
         int i = 0;
         while (i < key.length && unit(key, i) == known.at(i).unicode())
             ++i;
@@ -300,7 +316,21 @@ Subclass SectionReader::build(QVector<DroppedKey>* dropped) const
 
     // Every scalar key is held, empty where the section lacks it; the totals only when a key
     // names them.
-    const QString configuration = values[axle_configuration].text.to_string().toUpper();
+    // Stored in upper case; plain ASCII needs no string of its own for that.
+    const Text& shape = values[axle_configuration].text;
+    QVarLengthArray<char, 32> upper;
+    QString configuration;
+    Text configuration_text;
+    if (!shape.utf16 && std::all_of(shape.data, shape.data + shape.length,
+                                    [](char c) { return uchar(c) < 0x80; })) {
+        for (int i = 0; i < shape.length; ++i)
+            upper.append(shape.data[i] >= 'a' && shape.data[i] <= 'z' ? char(shape.data[i] - 32)
+                                                                      : shape.data[i]);
+        configuration_text = {upper.constData(), shape.length, false};
+    } else {
+        configuration = shape.to_string().toUpper();
+        configuration_text = Text::of(QStringView(configuration));
+    }
     TextList::Builder scalars;
     const auto hold = [&](Subclass::Scalar slot, const Text& text) {
         add_to(scalars, text);
@@ -311,7 +341,7 @@ Subclass SectionReader::build(QVector<DroppedKey>* dropped) const
     hold(Subclass::alias_key, values[alias].text);
     hold(Subclass::append_key, values[append].text);
     awsl_total ? hold(Subclass::awsl_0_key, values[awsl_0].text) : add_to(scalars, nothing);
-    hold(Subclass::axle_configuration_key, Text::of(QStringView(configuration)));
+    hold(Subclass::axle_configuration_key, configuration_text);
     hold(Subclass::category_key, values[category].text);
     hold(Subclass::lower_GVW_key, values[lower_GVW].text);
     hold(Subclass::max_GVW_key, values[max_GVW].text);

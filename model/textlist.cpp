@@ -167,7 +167,11 @@ int TextList::unit_at(const Entry& e, int i) const
 
 QString TextList::at(int index) const
 {
-    const Entry e = entry(index);
+    return text_of(entry(index));
+}
+
+QString TextList::text_of(const Entry& e) const
+{
     if (e.length == 0)
         return QString();
     const char* data = block.constData() + e.offset;
@@ -242,13 +246,20 @@ bool TextList::entry_is(int index, QLatin1String text) const
 
 bool TextList::holds_any_of(QLatin1String characters) const
 {
-    for (int index = 0, count = size(); index < count; ++index) {
-        const Entry e = entry(index);
-        for (int i = 0; i < e.length; ++i) {
-            const int u = unit_at(e, i);
-            if (u < 0x100 && characters.contains(QLatin1Char(char(u))))
+    if (block.isEmpty())
+        return false;
+    const char* data = block.constData();
+    const bool utf16 = wide();
+    int pos = 1;
+    const int count = read_varint(data, pos);
+    for (int index = 0; index < count; ++index) {
+        const int length = read_varint(data, pos);
+        for (int i = 0; i < length; ++i) {
+            const ushort u = unit_of(data + pos, i, utf16);
+            if (u < 0x100 && std::memchr(characters.data(), u, size_t(characters.size())))
                 return true;
         }
+        pos += (utf16 ? 2 : 1) * length;
     }
     return false;
 }
@@ -311,12 +322,31 @@ void TextList::remove_last()
 
 TextList::const_iterator TextList::begin() const
 {
-    return const_iterator(this, 0);
+    if (block.isEmpty())
+        return const_iterator(this, 0, 0);
+    int pos = 1;
+    read_varint(block.constData(), pos);
+    return const_iterator(this, 0, pos);
 }
 
 TextList::const_iterator TextList::end() const
 {
-    return const_iterator(this, size());
+    return const_iterator(this, size(), 0);
+}
+
+QString TextList::const_iterator::operator*() const
+{
+    int offset = pos;
+    const int length = read_varint(list->block.constData(), offset);
+    return list->text_of({offset, length});
+}
+
+TextList::const_iterator& TextList::const_iterator::operator++()
+{
+    const int length = read_varint(list->block.constData(), pos);
+    pos += (list->wide() ? 2 : 1) * length;
+    ++index;
+    return *this;
 }
 
 bool TextList::operator==(const TextList& other) const

@@ -64,6 +64,7 @@ private:
     };
     bool wide() const;
     Entry entry(int index) const;
+    QString text_of(const Entry& e) const;
     int unit_at(const Entry& e, int i) const;
     // Adds every entry to builder, the one at index replaced (or left out when replacement is
     // null).
@@ -109,17 +110,15 @@ public:
     using pointer = void;
     using reference = QString;
 
-    const_iterator(const TextList* list, int index) : list(list), index(index) {}
-    QString operator*() const { return list->at(index); }
-    const_iterator& operator++()
-    {
-        ++index;
-        return *this;
-    }
+    // pos: where the entry at index starts in the block.
+    const_iterator(const TextList* list, int index, int pos) : list(list), index(index), pos(pos) {}
+    QString operator*() const;
+    const_iterator& operator++();
     bool operator==(const const_iterator& other) const { return index == other.index; }
     bool operator!=(const const_iterator& other) const { return index != other.index; }
 
 private:
     const TextList* list;
     int index;
+    int pos;
 };

@@ -27,7 +27,7 @@ void parse_weights(Subclass& s, const QString& text)
 {
     if (text.isEmpty())
         return;
-    QRegExp item(QLatin1String(grammar::weight_item_pattern));
+    QRegExp item{QLatin1String(grammar::weight_item_pattern)};
     QStringList weights = s.get_max_axle_weights();
     for (int pos = item.indexIn(text); pos >= 0;
          pos = item.indexIn(text, pos + item.matchedLength())) {
@@ -41,7 +41,7 @@ void parse_weights(Subclass& s, const QString& text)
     s.set_max_axle_weights(weights);
     if (!text.contains(QLatin1Char('+')))
         return;
-    QRegExp limit(QLatin1String(grammar::combined_limit_pattern));
+    QRegExp limit{QLatin1String(grammar::combined_limit_pattern)};
     for (int pos = limit.indexIn(text); pos >= 0;
          pos = limit.indexIn(text, pos + limit.matchedLength()))
         s.set_constraint(limit.cap(0), -1, QStringLiteral("default"));
@@ -114,8 +114,8 @@ ReferenceRead reference_read(const QByteArray& bytes)
     const QStringList lines = stream.readAll().split(QLatin1Char('\n'));
     file.remove();
 
-    QRegExp section_line(QLatin1String(grammar::section_line_pattern));
-    QRegExp digits(QLatin1String(grammar::number_pattern));
+    QRegExp section_line{QLatin1String(grammar::section_line_pattern)};
+    QRegExp digits{QLatin1String(grammar::number_pattern)};
     QMap<QString, QString> pending;
     const auto finish = [&] {
         if (!pending.isEmpty())
