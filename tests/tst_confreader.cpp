@@ -384,11 +384,16 @@ void TestConfReader::fuzzCorpus()
     QFETCH(QString, path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
     // The corpus is made of odd files; the reader's warnings about them are expected.
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    load_and_check(file.readAll());
+    load_and_check(bytes);
+    const Conf conf = Conf::from_bytes(bytes);
+    const ReferenceRead reference = reference_read(bytes);
     qInstallMessageHandler(previous);
+    QCOMPARE(conf.to_text(), reference.conf.to_text());
+    QCOMPARE(conf.stopped_at_line(), reference.stopped_at_line);
 }
 
 QTEST_GUILESS_MAIN(TestConfReader)

@@ -8,8 +8,6 @@
 #include "model/grammar.h"
 
 #include <QRegExp>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTextCodec>
 
 #include <cstddef>
@@ -68,28 +66,6 @@ template <typename View> void compare_matchers(View view, const QString& text)
         differ("combined limits", text, limits, regexp_limits);
 }
 
-QMap<QString, QString> settings_header(const QByteArray& bytes)
-{
-    static QTemporaryDir dir;
-    static int count = 0;
-    // A new name every time: QSettings keeps what it parsed per path.
-    const QString path = dir.path() + QStringLiteral("/h%1.conf").arg(++count);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    file.close();
-    QMap<QString, QString> header;
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setIniCodec(QTextCodec::codecForLocale());
-        settings.beginGroup(QStringLiteral("classes"));
-        for (const QString& key : settings.childKeys())
-            header.insert(key, settings.value(key).toString());
-    }
-    QFile::remove(path);
-    return header;
-}
-
 QString shown(const QMap<QString, QString>& header)
 {
     QStringList entries;
@@ -121,12 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         read_classes_section(bytes, QTextCodec::codecForLocale(), &binary);
     if (binary)
         return 0;
-    const QMap<QString, QString> reference = settings_header(bytes);
-    if (header != reference)
-        differ("[classes]", QString::fromLatin1(bytes), shown(header), shown(reference));
+    // The previous reader read the header with QSettings.
+    const ReferenceRead previous = reference_read(bytes);
+    if (header != previous.conf.header())
+        differ("[classes]", QString::fromLatin1(bytes), shown(header),
+               shown(previous.conf.header()));
 
     const Conf conf = Conf::from_bytes(bytes);
-    const ReferenceRead previous = reference_read(bytes);
     if (conf.to_text() != previous.conf.to_text() ||
         conf.stopped_at_line() != previous.stopped_at_line ||
         conf.stopped_line_text() != previous.stopped_line_text)
