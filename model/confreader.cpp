@@ -224,52 +224,71 @@ void ConfReader::read_sections(const QByteArray& bytes)
     }
 }
 
+namespace {
+
+// What one line is to the scanner.
+enum class Step
+{
+    skipped,
+    subclass_line, // its digits in *digits
+    key_line,      // taken by the section
+    stop
+};
+
+Step take(const Line& line, bool& in_classes, SectionReader& section, Text& digits)
+{
+    const Facts facts = facts_of(line.text);
+    if (facts.blank)
+        return Step::skipped;
+    // A section line matches as a whole, so it begins with "[".
+    if (char_at(line.text, 0) == QLatin1Char('[')) {
+        const grammar::SectionLine kind = ::section_line(line.text, digits);
+        if (kind != grammar::SectionLine::none) {
+            in_classes = kind == grammar::SectionLine::classes;
+            return in_classes ? Step::skipped : Step::subclass_line;
+        }
+    }
+    if (in_classes)
+        return Step::skipped;
+    // Split at "=", the line gives a key and a value only when it holds exactly one.
+    if (facts.equals_count != 1)
+        return Step::stop;
+    Text text = line.text;
+    if (line.own)
+        text.data = reinterpret_cast<const char*>(section.keep(*line.own).data());
+    section.add(part(text, 0, facts.equals), part(text, facts.equals + 1, text.length),
+                line.number);
+    return Step::key_line;
+}
+
+} // namespace
+
 template <typename Lines> void ConfReader::scan(Lines& lines)
 {
     bool in_classes = false;
     Line line;
+    Text digits;
     int section_start = -1, section_line = 1;
     while (lines.next(line)) {
         if (section_start < 0)
             section_start = line.start;
-        const Facts facts = facts_of(line.text);
-        if (facts.blank)
-            continue;
-        // A section line matches as a whole, so it begins with "[".
-        if (char_at(line.text, 0) == QLatin1Char('[')) {
-            Text digits;
-            const grammar::SectionLine kind = ::section_line(line.text, digits);
-            if (kind != grammar::SectionLine::none) {
-                in_classes = kind == grammar::SectionLine::classes;
-                if (!in_classes) {
-                    finish_section(section_start, section_line);
-                    section_start = line.start;
-                    section_line = line.number;
-                    if (line.own)
-                        digits.data =
-                            reinterpret_cast<const char*>(pending.keep(*line.own).data()) +
-                            (digits.data - reinterpret_cast<const char*>(line.own->data()));
-                    pending.begin(digits);
-                }
-                continue;
-            }
-        }
-        if (in_classes)
-            continue;
-        // Split at "=", the line gives a key and a value only when it holds exactly one.
-        if (facts.equals_count != 1) {
+        switch (take(line, in_classes, pending, digits)) {
+        case Step::subclass_line:
+            finish_section(section_start, section_line);
+            section_start = line.start;
+            section_line = line.number;
+            pending.begin(digits, line.own);
+            break;
+        case Step::stop:
             // What follows is lost; the caller learns where, so it can tell the user.
             conf.stopped_line = line.number;
             conf.stopped_text = string_of(line);
             qWarning() << "Read a line without equals:" << conf.stopped_text;
             pending.clear();
             return;
+        default:
+            break;
         }
-        Text text = line.text;
-        if (line.own)
-            text.data = reinterpret_cast<const char*>(pending.keep(*line.own).data());
-        pending.add(part(text, 0, facts.equals), part(text, facts.equals + 1, text.length),
-                    line.number);
     }
     finish_section(section_start, section_line);
 }
@@ -306,29 +325,12 @@ template <typename Lines> void ConfReader::note_replaced(Lines lines)
     SectionReader section;
     bool in_classes = false, begun = false;
     Line line;
+    Text digits;
     while (lines.next(line)) {
-        const Facts facts = facts_of(line.text);
-        if (facts.blank)
-            continue;
-        if (char_at(line.text, 0) == QLatin1Char('[')) {
-            Text digits;
-            const grammar::SectionLine kind = ::section_line(line.text, digits);
-            if (kind != grammar::SectionLine::none) {
-                in_classes = kind == grammar::SectionLine::classes;
-                if (!in_classes && begun)
-                    break;
-                begun = true;
-                continue;
-            }
-        }
-        begun = true;
-        if (in_classes || facts.equals_count != 1)
-            continue;
-        Text text = line.text;
-        if (line.own)
-            text.data = reinterpret_cast<const char*>(section.keep(*line.own).data());
-        section.add(part(text, 0, facts.equals), part(text, facts.equals + 1, text.length),
-                    line.number);
+        const Step step = take(line, in_classes, section, digits);
+        if (step == Step::subclass_line && begun)
+            break;
+        begun = begun || step != Step::skipped;
     }
     section.add_kept_lines(conf.dropped, DroppedKey::Reason::replaced_section);
 }

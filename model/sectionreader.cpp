@@ -120,48 +120,18 @@ QString SectionReader::Text::to_string() const
                  : QString::fromLatin1(data, length);
 }
 
-const QString& SectionReader::field_key(int field)
-{
-    static const QString keys[field_count] = {
-        QStringLiteral("adsl_0"),
-        QStringLiteral("alias"),
-        QStringLiteral("append__m"),
-        QStringLiteral("awsl_0"),
-        QStringLiteral("axle_configuration"),
-        QStringLiteral("category"),
-        QStringLiteral("lower_GVW_limit__kN"),
-        QStringLiteral("max_GVW__kN"),
-        QStringLiteral("max_axle_distance__m"),
-        QStringLiteral("max_axle_weight__kN"),
-        QStringLiteral("min_axle_distance__m"),
-        QStringLiteral("number_of_axles"),
-        QStringLiteral("override_class"),
-        QStringLiteral("override_groups"),
-        QStringLiteral("prepend__m"),
-        QStringLiteral("reclassify_down_to_subclass"),
-        QStringLiteral("reclassify_up_to_subclass"),
-        QStringLiteral("subclass"),
-        QStringLiteral("tyre_type"),
-        QStringLiteral("upper_GVW_limit__kN"),
-    };
-    static const bool in_order = std::is_sorted(std::begin(keys), std::end(keys));
-    Q_ASSERT(in_order);
-    Q_UNUSED(in_order);
-    return keys[field];
-}
-
 int SectionReader::field_of(Text key)
 {
     // The fields by the length of their keys, so that a key is compared with one or two.
     struct ByLength
     {
         qint8 first[28];
-        qint8 next[field_count];
+        qint8 next[section_keys::count];
         ByLength()
         {
             std::fill(std::begin(first), std::end(first), -1);
-            for (int field = field_count - 1; field >= 0; --field) {
-                const int length = field_key(field).size();
+            for (int field = section_keys::count - 1; field >= 0; --field) {
+                const int length = section_keys::text(field).size();
                 next[field] = first[length];
                 first[length] = qint8(field);
             }
@@ -171,7 +141,7 @@ int SectionReader::field_of(Text key)
     if (key.length >= int(std::size(by_length.first)))
         return -1;
     for (int field = by_length.first[key.length]; field >= 0; field = by_length.next[field]) {
-        const QString& known = field_key(field);
+        const QString& known = section_keys::text(field);
         int i = 0;
         while (i < key.length && unit(key, i) == known.at(i).unicode())
             ++i;
@@ -181,9 +151,13 @@ int SectionReader::field_of(Text key)
     return -1;
 }
 
-void SectionReader::begin(Text number)
+void SectionReader::begin(Text number, const QString* own)
 {
+    using section_keys::subclass;
     clear();
+    if (own)
+        number.data = reinterpret_cast<const char*>(keep(*own).data()) +
+                      (number.data - reinterpret_cast<const char*>(own->data()));
     started = true;
     values[subclass].text = number;
     values[subclass].set = true;
@@ -196,7 +170,7 @@ void SectionReader::add(Text key, Text value, int line)
     if (field >= 0) {
         Value& v = values[field];
         if (v.line > 0)
-            repeated.append({v.line, field_key(field), DroppedKey::Reason::repeated_key});
+            repeated.append({v.line, section_keys::text(field), DroppedKey::Reason::repeated_key});
         v = {value, line, true};
     }
     if (starts_with(key, QLatin1String("adsl_")) || starts_with(key, QLatin1String("awsl_")))
@@ -259,6 +233,7 @@ bool is_total(const Text& key)
 
 Subclass SectionReader::build(QVector<DroppedKey>* dropped) const
 {
+    using namespace section_keys;
     if (dropped) {
         for (const DroppedKey& d : unknown)
             dropped->append(d);
@@ -371,9 +346,9 @@ void SectionReader::add_kept_lines(QVector<DroppedKey>& out, DroppedKey::Reason 
 {
     QVector<DroppedKey> left_out;
     const QVarLengthArray<Constraint, 8> keys = sorted_constraints(&left_out);
-    for (int field = 0; field < field_count; ++field) {
+    for (int field = 0; field < section_keys::count; ++field) {
         if (values[field].line > 0)
-            out.append({values[field].line, field_key(field), reason});
+            out.append({values[field].line, section_keys::text(field), reason});
     }
     for (const Constraint& c : keys) {
         if (field_of(c.key) < 0 && !is_total(c.key))

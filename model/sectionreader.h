@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/droppedkey.h"
+#include "model/sectionkeys.h"
 #include "model/subclass.h"
 #include "model/textlist.h"
 
@@ -28,8 +29,9 @@ public:
         QString to_string() const;
     };
 
-    // A section line: its digits name the subclass unless a "subclass" key says otherwise.
-    void begin(Text number);
+    // A section line: its digits name the subclass unless a "subclass" key says otherwise. They
+    // may point into the line's own string, which the section then keeps.
+    void begin(Text number, const QString* own);
     // Whether nothing was taken since the last build: no section line and no key line.
     bool isEmpty() const { return !started && lines == 0; }
     // Takes one key line. The texts must stay valid until the section is built or cleared.
@@ -45,31 +47,6 @@ public:
     void clear();
 
 private:
-    // The keys the record takes, in ascending key order.
-    enum Field
-    {
-        adsl_0,
-        alias,
-        append,
-        awsl_0,
-        axle_configuration,
-        category,
-        lower_GVW,
-        max_GVW,
-        max_distances,
-        weights,
-        min_distances,
-        number_of_axles,
-        override_class,
-        override_groups,
-        prepend,
-        reclassify_down,
-        reclassify_up,
-        subclass,
-        tyres,
-        upper_GVW,
-        field_count
-    };
     struct Value
     {
         Text text;
@@ -82,13 +59,13 @@ private:
         Text value;
         int line = 0;
     };
-    static const QString& field_key(int field);
+    // The key's place in section_keys, or -1.
     static int field_of(Text key);
     // The constraint keys in ascending key order, each once with its last value, and what that
     // order leaves out.
     QVarLengthArray<Constraint, 8> sorted_constraints(QVector<DroppedKey>* dropped) const;
 
-    Value values[field_count];
+    Value values[section_keys::count];
     QVarLengthArray<Constraint, 8> constraints;
     QVarLengthArray<DroppedKey, 2> unknown;
     QVarLengthArray<DroppedKey, 2> repeated;

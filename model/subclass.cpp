@@ -1,22 +1,21 @@
 // The scalar values of a subclass and the rules that judge them.
 #include "model/subclass.h"
 
+#include "model/sectionkeys.h"
+
 #include <QDebug>
 #include <QRegExp>
 
 #include <algorithm>
-#include <iterator>
 #include <optional>
 #include <utility>
 
-// The QStringLists and the map that the reference getters hand out, made when first asked for.
+// The QStringLists and the map that the reference getters hand out, made when first asked for:
+// the lists in the order of Subclass::list_of.
 struct Subclass::Views
 {
     std::optional<Section> scalars;
-    std::optional<QStringList> max_axle_weights;
-    std::optional<QStringList> min_distances;
-    std::optional<QStringList> max_distances;
-    std::optional<QStringList> tyre_types;
+    std::optional<QStringList> lists[4];
 };
 
 Subclass::Subclass(const Subclass& other)
@@ -53,95 +52,71 @@ Subclass::Subclass(Subclass&& other) noexcept = default;
 Subclass& Subclass::operator=(Subclass&& other) noexcept = default;
 Subclass::~Subclass() = default;
 
+const TextList& Subclass::list_of(int which) const
+{
+    const TextList* lists[] = {&max_axle_weights, &min_distances, &max_distances, &tyre_types};
+    return *lists[which];
+}
+
+Subclass::Section Subclass::scalar_section() const
+{
+    Section section;
+    for (int slot = 0; slot < scalar_count; ++slot) {
+        if (present & (1u << slot))
+            section.insert(section.cend(), scalar_key(slot), scalars.at(slot));
+    }
+    return section;
+}
+
 void Subclass::refresh_views()
 {
     if (!views)
         return;
-    if (views->scalars) {
-        Section section;
-        for (int slot = 0; slot < scalar_count; ++slot) {
-            if (present & (1u << slot))
-                section.insert(section.cend(), scalar_key(slot), scalars.at(slot));
-        }
-        *views->scalars = section;
-    }
-    const std::pair<std::optional<QStringList>*, const TextList*> lists[] = {
-        {&views->max_axle_weights, &max_axle_weights},
-        {&views->min_distances, &min_distances},
-        {&views->max_distances, &max_distances},
-        {&views->tyre_types, &tyre_types},
-    };
-    for (const auto& [view, list] : lists) {
-        if (*view)
-            **view = list->to_list();
+    if (views->scalars)
+        *views->scalars = scalar_section();
+    for (int which = 0; which < 4; ++which) {
+        if (views->lists[which])
+            *views->lists[which] = list_of(which).to_list();
     }
 }
-
-namespace {
-
-template <typename T> const T& made(std::optional<T>& view, bool& make)
-{
-    make = !view;
-    if (make)
-        view.emplace();
-    return *view;
-}
-
-} // namespace
 
 const Subclass::Section& Subclass::scalar_values() const
 {
     if (!views)
         views = std::make_unique<Views>();
-    bool make = false;
-    const Section& section = made(views->scalars, make);
-    if (make)
-        const_cast<Subclass*>(this)->refresh_views();
-    return section;
+    if (!views->scalars)
+        views->scalars = scalar_section();
+    return *views->scalars;
+}
+
+const QStringList& Subclass::list_view(int which) const
+{
+    if (!views)
+        views = std::make_unique<Views>();
+    std::optional<QStringList>& view = views->lists[which];
+    if (!view)
+        view = list_of(which).to_list();
+    return *view;
 }
 
 const QStringList& Subclass::get_max_axle_weights() const
 {
-    if (!views)
-        views = std::make_unique<Views>();
-    bool make = false;
-    const QStringList& list = made(views->max_axle_weights, make);
-    if (make)
-        *views->max_axle_weights = max_axle_weights.to_list();
-    return list;
+    return list_view(0);
 }
 
 const QStringList& Subclass::get_min_distances() const
 {
-    if (!views)
-        views = std::make_unique<Views>();
-    bool make = false;
-    const QStringList& list = made(views->min_distances, make);
-    if (make)
-        *views->min_distances = min_distances.to_list();
-    return list;
+    return list_view(1);
 }
 
 const QStringList& Subclass::get_max_distances() const
 {
-    if (!views)
-        views = std::make_unique<Views>();
-    bool make = false;
-    const QStringList& list = made(views->max_distances, make);
-    if (make)
-        *views->max_distances = max_distances.to_list();
-    return list;
+    return list_view(2);
 }
 
 const QStringList& Subclass::get_tyre_types() const
 {
-    if (!views)
-        views = std::make_unique<Views>();
-    bool make = false;
-    const QStringList& list = made(views->tyre_types, make);
-    if (make)
-        *views->tyre_types = tyre_types.to_list();
-    return list;
+    return list_view(3);
 }
 
 void Subclass::set_max_axle_weights(const QStringList& list)
@@ -170,27 +145,13 @@ void Subclass::set_tyre_types(const QStringList& list)
 
 const QString& Subclass::scalar_key(int slot)
 {
-    static const QString keys[scalar_count] = {
-        QStringLiteral("adsl_0"),
-        QStringLiteral("alias"),
-        QStringLiteral("append__m"),
-        QStringLiteral("awsl_0"),
-        QStringLiteral("axle_configuration"),
-        QStringLiteral("category"),
-        QStringLiteral("lower_GVW_limit__kN"),
-        QStringLiteral("max_GVW__kN"),
-        QStringLiteral("number_of_axles"),
-        QStringLiteral("override_class"),
-        QStringLiteral("override_groups"),
-        QStringLiteral("prepend__m"),
-        QStringLiteral("reclassify_down_to_subclass"),
-        QStringLiteral("reclassify_up_to_subclass"),
-        QStringLiteral("upper_GVW_limit__kN"),
+    using namespace section_keys;
+    static const Key keys[scalar_count] = {
+        adsl_0,          alias,     append,          awsl_0,          axle_configuration,
+        category,        lower_GVW, max_GVW,         number_of_axles, override_class,
+        override_groups, prepend,   reclassify_down, reclassify_up,   upper_GVW,
     };
-    static const bool in_order = std::is_sorted(std::begin(keys), std::end(keys));
-    Q_ASSERT(in_order);
-    Q_UNUSED(in_order);
-    return keys[slot];
+    return text(keys[slot]);
 }
 
 QString Subclass::scalar(Scalar slot) const

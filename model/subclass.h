@@ -191,6 +191,10 @@ private:
     const TextList* constraint_list(const QString& kind) const;
     // Brings the QStringLists and the map handed out so far up to date after a change.
     void refresh_views();
+    // The per-axle lists by number: weights, min and max distances, tyre types.
+    const TextList& list_of(int which) const;
+    const QStringList& list_view(int which) const;
+    Section scalar_section() const;
 
     quint32 number = 0;
     // Which scalar keys the record holds; a key it holds may have the empty value.
