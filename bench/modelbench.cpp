@@ -58,9 +58,6 @@ void load(benchmark::State& state, int subclasses)
 {
     const QString& path = files().path(subclasses);
     for (auto _ : state) {
-        state.PauseTiming();
-        files().touch(path);
-        state.ResumeTiming();
         std::optional<Conf> conf;
         conf.emplace(path);
         benchmark::DoNotOptimize(conf->subclass_count());
