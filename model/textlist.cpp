@@ -100,35 +100,6 @@ TextList TextList::from_list(const QStringList& list)
     return builder.take();
 }
 
-TextList TextList::split(QLatin1String text, char separator)
-{
-    Builder builder;
-    const char* data = text.data();
-    int start = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        if (data[i] == separator) {
-            builder.add(QLatin1String(data + start, i - start));
-            start = i + 1;
-        }
-    }
-    builder.add(QLatin1String(data + start, text.size() - start));
-    return builder.take();
-}
-
-TextList TextList::split(QStringView text, QChar separator)
-{
-    Builder builder;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == separator) {
-            builder.add(text.mid(start, i - start));
-            start = i + 1;
-        }
-    }
-    builder.add(text.mid(start));
-    return builder.take();
-}
-
 bool TextList::wide() const
 {
     return !block.isEmpty() && (block.at(0) & wide_flag);
@@ -230,18 +201,6 @@ uint TextList::entry_hash(int index) const
     for (int i = 0; i < e.length; ++i)
         hash = hash * 31u + uint(unit_at(e, i));
     return hash;
-}
-
-bool TextList::entry_is(int index, QLatin1String text) const
-{
-    const Entry e = entry(index);
-    if (e.length != text.size())
-        return false;
-    for (int i = 0; i < e.length; ++i) {
-        if (unit_at(e, i) != uchar(text.data()[i]))
-            return false;
-    }
-    return true;
 }
 
 bool TextList::holds_any_of(QLatin1String characters) const

@@ -22,9 +22,6 @@ public:
 
     TextList() = default;
     static TextList from_list(const QStringList& list);
-    // The parts of text between separators, empty parts included, as QString::split keeps them.
-    static TextList split(QLatin1String text, char separator);
-    static TextList split(QStringView text, QChar separator);
 
     int size() const;
     bool isEmpty() const { return block.isEmpty(); }
@@ -37,8 +34,6 @@ public:
     bool entry_equals(int index, const TextList& other, int other_index) const;
     // Hash of one entry's UTF-16 code units: the same text gives the same hash, however stored.
     uint entry_hash(int index) const;
-    // The list holds this text at index.
-    bool entry_is(int index, QLatin1String text) const;
     // Whether any entry holds one of these characters.
     bool holds_any_of(QLatin1String characters) const;
 
@@ -53,7 +48,6 @@ public:
     const_iterator end() const;
 
     bool operator==(const TextList& other) const;
-    bool operator!=(const TextList& other) const { return !(*this == other); }
 
 private:
     // Where one entry's characters start in the block, and how many there are.
