@@ -6,10 +6,14 @@
 
 namespace {
 
-// Block layout: one flag byte (bit 0: two bytes per character), the entry count, then per entry
-// its length in characters followed by its characters. Counts and lengths are written seven bits
-// a byte, lowest first, the top bit marking that more follow: nearly always a single byte.
+// Block layout: one flag byte (bit 0: two bytes per character; bit 1: indexed), the entry count,
+// for an indexed list where each entry starts (four bytes each), then per entry its length in
+// characters followed by its characters. Counts and lengths are written seven bits a byte,
+// lowest first, the top bit marking that more follow: nearly always a single byte. A list longer
+// than any vehicle's is indexed, so that reading every entry of it by index stays linear.
 constexpr char wide_flag = 1;
+constexpr char indexed_flag = 2;
+constexpr int indexed_from = 25;
 
 int varint_size(quint32 value)
 {
@@ -66,15 +70,24 @@ TextList TextList::Builder::take()
             wide = unit_of(part.data, i, true) > 0xff;
     }
     const int unit = wide ? 2 : 1;
-    int size = 1 + varint_size(quint32(parts.size()));
+    const bool indexed = parts.size() >= indexed_from;
+    int size = 1 + varint_size(quint32(parts.size())) + (indexed ? 4 * parts.size() : 0);
     for (const Part& part : parts)
         size += varint_size(quint32(part.length)) + unit * part.length;
 
     list.block = QByteArray(size, Qt::Uninitialized);
-    char* out = list.block.data();
-    *out++ = wide ? wide_flag : 0;
+    char* const start = list.block.data();
+    char* out = start;
+    *out++ = char((wide ? wide_flag : 0) | (indexed ? indexed_flag : 0));
     out = write_varint(out, quint32(parts.size()));
+    char* index = out;
+    if (indexed)
+        out += 4 * parts.size();
     for (const Part& part : parts) {
+        if (indexed) {
+            qToUnaligned<quint32>(quint32(out - start), index);
+            index += 4;
+        }
         out = write_varint(out, quint32(part.length));
         if (part.utf16 == wide) {
             if (part.length > 0)
@@ -113,6 +126,13 @@ int TextList::size() const
     return read_varint(block.constData(), pos);
 }
 
+int TextList::first_entry() const
+{
+    int pos = 1;
+    const int count = read_varint(block.constData(), pos);
+    return block.at(0) & indexed_flag ? pos + 4 * count : pos;
+}
+
 TextList::Entry TextList::entry(int index) const
 {
     if (block.isEmpty() || index < 0)
@@ -122,6 +142,11 @@ TextList::Entry TextList::entry(int index) const
     const int count = read_varint(data, pos);
     if (index >= count)
         return {-1, 0};
+    if (block.at(0) & indexed_flag) {
+        pos = int(qFromUnaligned<quint32>(data + pos + 4 * index));
+        const int length = read_varint(data, pos);
+        return {pos, length};
+    }
     const int unit = wide() ? 2 : 1;
     for (int i = 0;; ++i) {
         const int length = read_varint(data, pos);
@@ -171,10 +196,9 @@ void TextList::append_entry_to(QString& text, int index) const
 QStringList TextList::to_list() const
 {
     QStringList list;
-    const int count = size();
-    list.reserve(count);
-    for (int i = 0; i < count; ++i)
-        list.append(at(i));
+    list.reserve(size());
+    for (const QString& text : *this)
+        list.append(text);
     return list;
 }
 
@@ -209,8 +233,8 @@ bool TextList::holds_any_of(QLatin1String characters) const
         return false;
     const char* data = block.constData();
     const bool utf16 = wide();
-    int pos = 1;
-    const int count = read_varint(data, pos);
+    const int count = size();
+    int pos = first_entry();
     for (int index = 0; index < count; ++index) {
         const int length = read_varint(data, pos);
         for (int i = 0; i < length; ++i) {
@@ -230,8 +254,8 @@ void TextList::copy_into(Builder& builder, int replaced, const QStringView* repl
         return;
     const char* data = block.constData();
     const bool utf16 = wide();
-    int pos = 1;
-    const int count = read_varint(data, pos);
+    const int count = size();
+    int pos = first_entry();
     for (int i = 0; i < count; ++i) {
         const int length = read_varint(data, pos);
         if (i != replaced)
@@ -281,11 +305,7 @@ void TextList::remove_last()
 
 TextList::const_iterator TextList::begin() const
 {
-    if (block.isEmpty())
-        return const_iterator(this, 0, 0);
-    int pos = 1;
-    read_varint(block.constData(), pos);
-    return const_iterator(this, 0, pos);
+    return const_iterator(this, 0, block.isEmpty() ? 0 : first_entry());
 }
 
 TextList::const_iterator TextList::end() const

@@ -57,6 +57,8 @@ private:
         int length = 0;
     };
     bool wide() const;
+    // Where the first entry's length stands in the block.
+    int first_entry() const;
     Entry entry(int index) const;
     QString text_of(const Entry& e) const;
     int unit_at(const Entry& e, int i) const;

@@ -224,7 +224,8 @@ void TestSubclass::entriesOutsideTheLists()
 void TestSubclass::textList()
 {
     // Random edits of a list and of a QStringList: texts empty, short, long enough for a length of
-    // two and three bytes, and beyond Latin-1, which turns the whole list to UTF-16.
+    // two and three bytes, and beyond Latin-1, which turns the whole list to UTF-16; lists long
+    // enough to be indexed.
     const QString pieces[] = {"",
                               "1",
                               "12.5",
@@ -237,8 +238,10 @@ void TestSubclass::textList()
     std::mt19937 random(1);
     const auto below = [&random](int n) { return int(random() % std::uint32_t(n)); };
     for (int round = 0; round < 100; ++round) {
-        TextList list;
         QStringList model;
+        for (int n = below(60); n > 0; --n)
+            model << pieces[below(5)];
+        TextList list = TextList::from_list(model);
         for (int step = 0; step < 25; ++step) {
             const QString text = pieces[below(9)] + pieces[below(5)];
             const int at = model.isEmpty() ? 0 : below(model.size());
