@@ -67,3 +67,8 @@ QString BenchFiles::scratch_path() const
 {
     return dir.path() + QStringLiteral("/written.conf");
 }
+
+QString BenchFiles::file_path(const QString& name) const
+{
+    return dir.filePath(name);
+}

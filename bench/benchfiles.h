@@ -33,6 +33,8 @@ public:
     void touch(const QString& path);
     // A file the writing cases may overwrite.
     QString scratch_path() const;
+    // A path for a file of the given name in the run's directory.
+    QString file_path(const QString& name) const;
 
 private:
     BenchFiles() = default;

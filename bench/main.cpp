@@ -28,6 +28,7 @@ int main(int argc, char* argv[])
 
     register_model_benchmarks();
     register_window_benchmarks();
+    register_analysis_benchmarks();
 
     GoalReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -2,6 +2,7 @@
 #include "model/subclass.h"
 
 #include <QDebug>
+#include <QtNumeric>
 
 namespace {
 
@@ -55,15 +56,16 @@ void warn_max_distance_missing(int index, int size)
                << " exists in array of size " << size;
 }
 
-// A comparison with a value that is not a number fails.
+// A comparison with a value that is not a number fails; an infinite distance fails too, even
+// against a header limit that is itself infinite.
 bool min_distance_within(float min, float max, float header_min, float header_max)
 {
-    return max >= min && min >= header_min && min <= header_max;
+    return qIsFinite(min) && max >= min && min >= header_min && min <= header_max;
 }
 
 bool max_distance_within(float min, float max, float header_min, float header_max)
 {
-    return max >= min && max >= header_min && max <= header_max;
+    return qIsFinite(max) && max >= min && max >= header_min && max <= header_max;
 }
 
 } // namespace
@@ -158,7 +160,8 @@ bool Subclass::is_max_axle_weight_valid(int index) const
                    << " exists in array of size " << max_axle_weights.size();
         return false;
     }
-    return max_axle_weights.at(index).toFloat() > 0.0f;
+    const float weight = max_axle_weights.at(index).toFloat();
+    return weight > 0.0f && qIsFinite(weight);
 }
 
 bool Subclass::is_tyre_type_valid(int index) const

@@ -1,6 +1,8 @@
 // Combined axle constraints: the three lists, the two whole-vehicle totals and their grammar.
 #include "model/subclass.h"
 
+#include "model/finitereal.h"
+
 #include <QDebug>
 #include <QRegExp>
 
@@ -8,10 +10,11 @@ namespace {
 
 // Each grammar is compiled once, on first use. Matching changes a QRegExp's state, so every
 // check matches with its own copy, which shares the compiled pattern.
+// The grammar admits runs of digits long enough to overflow a real; such a value is refused too.
 bool matches_whole(const QRegExp& grammar, const QString& text)
 {
     QRegExp matcher = grammar;
-    return matcher.exactMatch(text);
+    return matcher.exactMatch(text) && are_numbers_finite(text);
 }
 
 bool is_combined_weight_limit(const QString& text)

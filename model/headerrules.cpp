@@ -3,16 +3,22 @@
 
 #include "model/countrycodes.h"
 
-#include <QtGlobal>
+#include <QtNumeric>
 
 namespace {
 
-// Two header reals compare only when both parse; an empty text counts as 0.
+// Two header reals compare only when both parse to finite numbers; an empty text counts as 0.
 bool read_real(const QString& text, float& value)
 {
     bool ok = true;
     value = text.isEmpty() ? 0.0f : text.toFloat(&ok);
-    return ok;
+    return ok && qIsFinite(value);
+}
+
+bool positive_finite(const QString& text)
+{
+    const float value = text.toFloat();
+    return value > 0.0f && qIsFinite(value);
 }
 
 } // namespace
@@ -21,12 +27,12 @@ bool Conf::is_g_acceleration_constant_valid() const
 {
     if (!classes.contains(QStringLiteral("g_acceleration_constant")))
         return false;
-    return get_g_acceleration_constant().toFloat() > 0.0f;
+    return positive_finite(get_g_acceleration_constant());
 }
 
 bool Conf::is_group_max_distance_valid() const
 {
-    return get_group_max_distance__m().toFloat() > 0.0f;
+    return positive_finite(get_group_max_distance__m());
 }
 
 bool Conf::is_country_code_valid() const

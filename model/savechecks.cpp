@@ -1,8 +1,11 @@
 // The checks that run before a configuration is saved: duplicates, completeness, the header.
 #include "model/conf.h"
 
+#include "model/finitereal.h"
+
 #include <QHash>
 #include <QVector>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <iterator>
@@ -22,7 +25,26 @@ bool lists_match(const TextList& a, const TextList& b)
 
 bool positive_entry(const TextList& list, qint64 index)
 {
-    return index < list.size() && list.at(int(index)).toFloat() > 0.0f;
+    if (index >= list.size())
+        return false;
+    const float value = list.at(int(index)).toFloat();
+    return value > 0.0f && qIsFinite(value);
+}
+
+// A number that reads as infinity or not-a-number is never written to a file, wherever it stands.
+bool numbers_finite(const Subclass& s)
+{
+    for (const QString& kind :
+         {QStringLiteral("default"), QStringLiteral("adsl"), QStringLiteral("awsl")}) {
+        for (int i = 0; i < s.get_constraint_count(kind); ++i) {
+            if (!are_numbers_finite(s.get_constraint(i, kind)))
+                return false;
+        }
+    }
+    return are_numbers_finite(s.get_adsl_0()) && are_numbers_finite(s.get_awsl_0()) &&
+           is_finite_real(s.get_upper_GVW_limit__kN()) &&
+           is_finite_real(s.get_lower_GVW_limit__kN()) && is_finite_real(s.get_prepend__m()) &&
+           is_finite_real(s.get_append__m());
 }
 
 } // namespace
@@ -101,7 +123,7 @@ bool Conf::is_complete_for_saving(const Subclass& s)
             return false;
     }
     return s.is_category_valid() && s.is_max_GVW_valid() && s.is_number_of_axles_valid() &&
-           s.is_axle_configuration_valid();
+           s.is_axle_configuration_valid() && numbers_finite(s);
 }
 
 Conf::SaveCheck Conf::validate_for_saving() const

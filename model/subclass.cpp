@@ -1,6 +1,7 @@
 // The scalar values of a subclass and the rules that judge them.
 #include "model/subclass.h"
 
+#include "model/finitereal.h"
 #include "model/sectionkeys.h"
 
 #include <QDebug>
@@ -396,7 +397,8 @@ bool Subclass::is_category_valid() const
 
 bool Subclass::is_max_GVW_valid() const
 {
-    return !get_max_GVW__kN().isEmpty();
+    const QString gvw = get_max_GVW__kN();
+    return !gvw.isEmpty() && is_finite_real(gvw);
 }
 
 namespace {

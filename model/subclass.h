@@ -70,6 +70,8 @@ public:
     // for as long as the record lives; the checks that run over every subclass use the two
     // functions below instead, which make nothing.
     const Section& scalar_values() const;
+    // The same map made anew and not kept, for reading every subclass of a table.
+    Section scalar_section() const;
     // Whether both hold as many scalar values and the same values in key order (the keys
     // themselves are not compared).
     bool scalar_values_match(const Subclass& other) const;
@@ -194,7 +196,6 @@ private:
     // The per-axle lists by number: weights, min and max distances, tyre types.
     const TextList& list_of(int which) const;
     const QStringList& list_view(int which) const;
-    Section scalar_section() const;
 
     quint32 number = 0;
     // Which scalar keys the record holds; a key it holds may have the empty value.

@@ -1,6 +1,8 @@
 // Whether a whole subclass is valid: every per-axle value, constraint and scalar rule.
 #include "model/subclass.h"
 
+#include "model/finitereal.h"
+
 bool Subclass::is_subclass_valid(const QString& header_min, const QString& header_max) const
 {
     // Each loop stops at the first entry the lists do not hold, so it never runs further than
@@ -23,6 +25,9 @@ bool Subclass::is_subclass_valid(const QString& header_min, const QString& heade
                 return false;
         }
     }
+    // The reals that no rule of their own judges must still be numbers a reader can use.
     return is_category_valid() && is_number_of_axles_valid() && is_max_GVW_valid() &&
-           is_axle_configuration_valid() && is_adsl_0_valid() && is_awsl_0_valid();
+           is_axle_configuration_valid() && is_adsl_0_valid() && is_awsl_0_valid() &&
+           is_finite_real(get_upper_GVW_limit__kN()) && is_finite_real(get_lower_GVW_limit__kN()) &&
+           is_finite_real(get_prepend__m()) && is_finite_real(get_append__m());
 }

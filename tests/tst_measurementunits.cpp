@@ -150,15 +150,11 @@ private slots:
         // The weight,length,g of each accepted dialog, separated by ';'; then objectName=text or,
         // for what no widget shows, headerKey=value, separated by '|'.
         const std::initializer_list<QStringList> rows = {
+            // What the window shows itself, and a value of each panel.
             {"pounds, inches", "1,2,0",
-             "buttonGConstant=0|g_acceleration_constant=|labelMaxAxleDists=Max. axle distances "
-             "(in):|labelCombinedWeightConstraints=Combined axle weight constraints (lb):|"
-             "labelMinAvgAxleWeight=Min. avg. axle weight (lb):|lineEditMinAvgAxleWeight=1000.00|"
-             "lineEditGroupMaxDist=100.00|MaxAxleDist1=100.00|lineEditReclassUpGvw=5000.00|"
-             "MinAxleDist2=100.00|MaxAxleWeightEdit2=3000.00|labelSumMinAxleDist=150|"
-             "labelSumMaxAxleDist=300|labelSumMaxAxleWeights=6000.15|"
-             "adslConstraint0=2+3:100.0,200.0|awslConstraint0=1+2:1000.0,4;2000.0,5|"
-             "defaultConstraint0=2+3,4000.00"},
+             "buttonGConstant=0|g_acceleration_constant=|labelPrepend=Prepend (in):|"
+             "lineEditPrepend=10.00|lineEditReclassUpGvw=5000.00|lineEditMinAvgAxleWeight=1000.00|"
+             "MaxAxleWeightEdit3=1000.00|labelSumMaxAxleDist=300|adslConstraint0=2+3:100.0,200.0"},
             {"tonnes with g 9.81", "1,0,0;0,0,9.81",
              "buttonGConstant=9.81|g_acceleration_constant=9.81|labelMaxGrossWeight=Max. GVW "
              "(t):|MaxAxleWeightEdit2=1.36|labelSumMaxAxleWeights=2.72069"},

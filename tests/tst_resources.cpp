@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The embedded art: every bitmap the picture asks for by index (and none outside the table), the
-// icon in all its sizes, and the committed files being exactly what tools/drawart draws.
+// The embedded art: every bitmap the picture asks for by index loads (and none outside the table),
+// the icon in all its sizes, and the committed files being exactly what tools/drawart draws.
 class TestResources : public QObject
 {
     Q_OBJECT
@@ -24,25 +24,20 @@ private slots:
 void TestResources::vehicleBitmaps_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<QSize>("size");
-    const QSize sizes[] = {{21, 18}, {37, 46}, {37, 46}, {15, 14}, {50, 25}, {41, 25}, {18, 17},
-                           {57, 38}, {42, 38}, {23, 17}, {79, 40}, {62, 40}, {16, 40}, {16, 15},
-                           {30, 30}, {31, 30}, {21, 18}, {14, 14}, {28, 46}, {33, 46}};
-    QCOMPARE(int(std::size(sizes)), kVehicleBitmapCount);
+    QTest::addColumn<bool>("held");
     for (int i = 0; i < kVehicleBitmapCount; ++i)
-        QTest::addRow("%d %s", i, vehicleBitmapPath(i) + 11) << i << sizes[i];
-    QTest::newRow("before the table") << -1 << QSize();
-    QTest::newRow("past the table") << kVehicleBitmapCount << QSize();
+        QTest::addRow("%d %s", i, vehicleBitmapPath(i) + 11) << i << true;
+    QTest::newRow("before the table") << -1 << false;
+    QTest::newRow("past the table") << kVehicleBitmapCount << false;
 }
 
 void TestResources::vehicleBitmaps()
 {
     QFETCH(int, index);
-    QFETCH(QSize, size);
-    if (!size.isValid())
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^vehicleBitmapPath: index"));
+    QFETCH(bool, held);
+    // What the art looks like, the byte-for-byte comparison below pins.
     const char* path = vehicleBitmapPath(index);
-    QCOMPARE(path ? QPixmap(path).size() : QSize(), size);
+    QCOMPARE(path && !QPixmap(path).isNull(), held);
 }
 
 void TestResources::iconSizes()

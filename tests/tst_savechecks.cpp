@@ -1,6 +1,9 @@
 // The checks of a configuration: whole-subclass verdicts, the duplicate search, the header rules,
 // and which of them block a save.
+#include "conffromtext.h"
+#include "confgenerator.h"
 #include "model/conf.h"
+#include "model/subclassreasons.h"
 
 #include <QtTest>
 
@@ -125,6 +128,10 @@ class TestSaveChecks : public QObject
 private slots:
     void wholeSubclass_data();
     void wholeSubclass();
+    void reasons_data();
+    void reasons();
+    void reasonsAgreeWithVerdicts_data();
+    void reasonsAgreeWithVerdicts();
     void duplicates_data();
     void duplicates();
     void sameAsPairwise_data();
@@ -135,6 +142,7 @@ private slots:
     void axleDistanceLimits();
     void validateForSaving_data();
     void validateForSaving();
+    void missingSubclassAddsNothing();
 };
 
 void TestSaveChecks::wholeSubclass_data()
@@ -157,9 +165,13 @@ void TestSaveChecks::wholeSubclass_data()
     add(false, false, true,
         {"max_axle_weight__kN=1,71;2,98.1;3,0", "tyre_type=5,2,2", "tyre_type=1,2,",
          "category=", "max_GVW__kN=", "axle_configuration=H2"});
+    // A number that reads as infinity or not-a-number, wherever it stands, is never saved.
+    add(false, false, true,
+        {"weights=71,98.1,1" + QString(50, '1'), "max_GVW__kN=inf", "min_axle_distance__m=inf,1.3",
+         "prepend__m=1e39", "lower_GVW_limit__kN=-inf", "default=1+2," + QString(40, '9')});
     add(false, false, false,
         {"min_axle_distance__m=0,1.3", "max_axle_distance__m=4.5,", "number_of_axles=1",
-         "number_of_axles=2000000000"});
+         "max_axle_distance__m=nan,1.4", "number_of_axles=2000000000"});
 }
 
 void TestSaveChecks::wholeSubclass()
@@ -172,6 +184,184 @@ void TestSaveChecks::wholeSubclass()
     QCOMPARE(s.is_subclass_valid("0.5", "12"), valid);
     QCOMPARE(Conf::is_complete_for_saving(s), complete);
     QCOMPARE(s.can_draw(), drawable);
+}
+
+void TestSaveChecks::reasons_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("invalid"); // against header limits 0.5 to 12 m
+    QTest::addColumn<QString>("incomplete");
+    const QString fifty(50, '1');
+    // One line per reason: field, index, value, then the message.
+    const std::tuple<QString, QString, QString> rows[] = {
+        {"tyre_type=1,2,5", "tyre_type 3 5: tyre type of axle 3 is 5, must be 1 to 4", "="},
+        {"max_axle_weight__kN=1,71;2,98.1",
+         "max_axle_weight__kN 3 : max. axle weight of axle 3 is empty", "="},
+        {"weights=71,0," + fifty,
+         "max_axle_weight__kN 2 0: max. axle weight of axle 2 is 0, must be greater than 0\n"
+         "max_axle_weight__kN 3 " +
+             fifty + ": max. axle weight of axle 3 is " + fifty + ", not a finite number",
+         "="},
+        {"min_axle_distance__m=0.4,1.5",
+         "min_axle_distance__m 1 0.4: min. axle distance of gap 1 is 0.4, below the header's "
+         "min. axle distance 0.5\n"
+         "min_axle_distance__m 2 1.5: min. axle distance of gap 2 is 1.5, above the max. axle "
+         "distance 1.4 of that gap\n"
+         "max_axle_distance__m 2 1.4: max. axle distance of gap 2 is 1.4, below the min. axle "
+         "distance 1.5 of that gap",
+         ""},
+        {"max_axle_distance__m=12.5,inf",
+         "max_axle_distance__m 1 12.5: max. axle distance of gap 1 is 12.5, above the header's "
+         "max. axle distance 12\n"
+         "max_axle_distance__m 2 inf: max. axle distance of gap 2 is inf, not a finite number",
+         "max_axle_distance__m 2 inf: max. axle distance of gap 2 is inf, not a finite number"},
+        {"min_axle_distance__m=3.2",
+         "max_axle_distance__m 1 4.5: max. axle distance of gap 1 cannot be judged: the "
+         "subclass holds 3 min. and 4 max. axle distances\n"
+         "min_axle_distance__m 2 : min. axle distance of gap 2 is empty\n"
+         "max_axle_distance__m 2 1.4: max. axle distance of gap 2 cannot be judged: the "
+         "subclass holds 3 min. and 4 max. axle distances",
+         "min_axle_distance__m 2 : min. axle distance of gap 2 is empty"},
+        // No per-axle value is judged while the count is invalid; the configuration's count
+        // then goes unmentioned too.
+        {"number_of_axles=1", "number_of_axles 0 1: number of axles is 1, must be 2 to 20", "="},
+        {"number_of_axles=", "number_of_axles 0 : number of axles is empty", "="},
+        {"axle_configuration=H2",
+         "axle_configuration 0 H2: axle configuration H2 has 2 axles, number of axles is 3", "="},
+        {"axle_configuration=X3",
+         "axle_configuration 0 X3: axle configuration X3 is not of the form H2T2D1S2", "="},
+        {"category=", "category 0 : category is empty", "="},
+        {"max_GVW__kN=nan", "max_GVW__kN 0 nan: max. GVW is nan, not a finite number", "="},
+        {"adsl_1=1+2:1.5",
+         "adsl_1 0 1+2:1.5: combined axle distance constraint 1+2:1.5 is not of the form "
+         "1+2:2.5,4.8",
+         ""},
+        {"default=1+2," + fifty,
+         "max_axle_weight__kN 0 1+2," + fifty + ": combined axle weight limit 1+2," + fifty +
+             " holds a number that is not finite",
+         "="},
+        {"awsl_0=10,3",
+         "awsl_0 0 10,3: total weight constraint 10,3 is not of the form "
+         "98.1,12;441.5,14",
+         ""},
+        {"append__m=1e39", "append__m 0 1e39: append is 1e39, not a finite number", "="},
+    };
+    for (const auto& [change, invalid, incomplete] : rows)
+        QTest::newRow(qPrintable(change.left(40)))
+            << change << invalid << (incomplete == "=" ? invalid : incomplete);
+}
+
+namespace {
+
+QString lines_of(const SubclassReasons& reasons)
+{
+    QStringList lines;
+    for (const SubclassReason& reason : reasons)
+        lines << QStringLiteral("%1 %2 %3: %4")
+                     .arg(reason.field)
+                     .arg(reason.index)
+                     .arg(reason.value, reason.message);
+    return lines.join('\n');
+}
+
+} // namespace
+
+void TestSaveChecks::reasons()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, invalid);
+    QFETCH(QString, incomplete);
+    const Subclass s = truck(1, change);
+    QCOMPARE(lines_of(subclass_reasons(s, "0.5", "12")), invalid);
+    QCOMPARE(lines_of(saving_reasons(s)), incomplete);
+}
+
+void TestSaveChecks::reasonsAgreeWithVerdicts_data()
+{
+    QTest::addColumn<quint64>("seed");
+    for (quint64 seed = 1; seed <= 4; ++seed)
+        QTest::addRow("site %llu", seed) << seed;
+}
+
+// Generated sites, with values replaced at random by texts that fail in every way: the reasons
+// are empty exactly when the verdicts hold.
+void TestSaveChecks::reasonsAgreeWithVerdicts()
+{
+    QFETCH(quint64, seed);
+    Conf conf = conf_from_text(generate_configuration({300, seed, 0.0}));
+    QCOMPARE(conf.subclass_count(), 300);
+
+    std::mt19937 engine{std::uint32_t(seed)};
+    const auto below = [&engine](int n) { return int(engine() % std::uint32_t(n)); };
+    const QStringList texts = {
+        "",    "0",       "1",       "4",       "5",         "-1",           "0.3",
+        "2.5", "13",      "abc",     "inf",     "nan",       "1e39",         QString(45, '7'),
+        "H2",  "1+2:1.5", "1+2:1,2", "2+3,150", "10,3;20,5", "1+2:10,3;20,5"};
+    const QList<quint32> numbers = conf.get_subclass_numbers();
+    for (quint32 number : numbers) {
+        Subclass& s = conf.get_subclass(number);
+        for (int k = below(3); k > 0; --k) {
+            const QString text = texts.at(below(texts.size()));
+            const int at = below(4);
+            switch (below(14)) {
+            case 0:
+                s.set_tyre_type_at_index(text, at);
+                break;
+            case 1:
+                s.set_max_axle_weight_at_index(text, at);
+                break;
+            case 2:
+                s.set_min_distance_at_index(text, at);
+                break;
+            case 3:
+                s.set_max_distance_at_index(text, at);
+                break;
+            case 4:
+                s.set_number_of_axles(text);
+                break;
+            case 5:
+                s.set_axle_configuration(text);
+                break;
+            case 6:
+                s.set_category(text);
+                break;
+            case 7:
+                s.set_max_GVW__kN(text);
+                break;
+            case 8:
+                s.set_prepend__m(text);
+                break;
+            case 9:
+                s.set_upper_GVW_limit__kN(text);
+                break;
+            case 10:
+                s.set_constraint(text, -1, "adsl");
+                break;
+            case 11:
+                s.set_constraint(text, -1, "default");
+                break;
+            case 12:
+                s.set_adsl_0(text);
+                break;
+            default:
+                s.set_max_distances(s.get_max_distances().mid(1));
+                break;
+            }
+        }
+    }
+    int valid = 0, complete = 0;
+    for (quint32 number : numbers) {
+        const Subclass& s = conf.get_subclass(number);
+        const bool is_valid = s.is_subclass_valid("0.5", "15");
+        const bool is_complete = Conf::is_complete_for_saving(s);
+        QCOMPARE(subclass_reasons(s, "0.5", "15").isEmpty(), is_valid);
+        QCOMPARE(saving_reasons(s).isEmpty(), is_complete);
+        valid += is_valid;
+        complete += is_complete;
+    }
+    // Both verdicts go both ways often enough for the comparison to mean something.
+    QVERIFY2(valid > 50 && valid < 250 && complete > valid && complete < 280,
+             qPrintable(QStringLiteral("%1 valid, %2 complete").arg(valid).arg(complete)));
 }
 
 void TestSaveChecks::duplicates_data()
@@ -241,13 +431,15 @@ void TestSaveChecks::singleKeyRules_data()
     const char *g = "g_acceleration_constant", *group = "group_max_distance__m",
                *country = "country_code", *category = "uncategorised_vehicle_category";
     const std::tuple<const char*, const char*, bool> rows[] = {
-        {g, nullptr, false},    {g, "0", false},          {g, "-9.81", false},
-        {g, "9.81", true},      {group, "", false},       {group, "0", false},
-        {group, "abc", false},  {group, "2.5", true},     {country, "SI", true},
-        {country, "gb", true},  {country, "SS", true},    {country, "UK", false},
-        {country, "XK", false}, {country, "XX", false},   {country, "SIA", false},
-        {country, "", false},   {category, "", true},     {category, "6", true},
-        {category, "5", false}, {category, "6.5", false}, {category, "abc", false},
+        {g, nullptr, false},      {g, "0", false},        {g, "-9.81", false},
+        {g, "inf", false},        {g, "1e39", false},     {group, "nan", false},
+        {group, "1e39", false},   {g, "9.81", true},      {group, "", false},
+        {group, "0", false},      {group, "abc", false},  {group, "2.5", true},
+        {country, "SI", true},    {country, "gb", true},  {country, "SS", true},
+        {country, "UK", false},   {country, "XK", false}, {country, "XX", false},
+        {country, "SIA", false},  {country, "", false},   {category, "", true},
+        {category, "6", true},    {category, "5", false}, {category, "6.5", false},
+        {category, "abc", false},
     };
     for (const auto& [key, value, valid] : rows)
         QTest::addRow("%s=%s", key, value ? value : "(absent)")
@@ -281,11 +473,13 @@ void TestSaveChecks::axleDistanceLimits_data()
     const S low = S::lower_than_subclasses;
     // Every entry of a subclass's list counts, spare ones and empty ones (0) too.
     const std::tuple<const char*, const char*, const char*, bool, S> rows[] = {
-        {"", "", "", true, S::invalid},        {"2.5", "2.5", "", true, S::valid},
-        {"2.5", "2.4", "", false, S::invalid}, {"", "15", "", true, S::valid},
-        {"0.8", "", "", false, S::invalid},    {"0.8", "far", "", false, S::invalid},
-        {"near", "15", "", false, S::invalid}, {"0.5", "12", "3,,12", true, S::valid},
-        {"0.5", "12", "3,,12.5", true, low},   {"0.5", "0.4", "3,,12.5", false, S::invalid},
+        {"", "", "", true, S::invalid},         {"2.5", "2.5", "", true, S::valid},
+        {"2.5", "2.4", "", false, S::invalid},  {"", "15", "", true, S::valid},
+        {"0.8", "", "", false, S::invalid},     {"0.8", "far", "", false, S::invalid},
+        {"near", "15", "", false, S::invalid},  {"0.5", "12", "3,,12", true, S::valid},
+        {"0.5", "12", "3,,12.5", true, low},    {"0.5", "0.4", "3,,12.5", false, S::invalid},
+        {"0.8", "1e39", "", false, S::invalid}, {"0.8", "inf", "", false, S::invalid},
+        {"nan", "15", "", false, S::invalid},
     };
     for (const auto& [min, max, subclassMax, minValid, maxState] : rows)
         QTest::addRow("min '%s' max '%s' subclass '%s'", min, max, subclassMax)
@@ -347,6 +541,14 @@ void TestSaveChecks::validateForSaving()
     const Conf::SaveCheck check = conf.validate_for_saving();
     QCOMPARE(check.outcome, outcome);
     QCOMPARE(check.subclass, number);
+}
+
+void TestSaveChecks::missingSubclassAddsNothing()
+{
+    Conf conf = conf_of("4:");
+    conf.get_subclass(7).set_alias("x");
+    QCOMPARE(std::as_const(conf).get_subclass(7).get_alias(), QString());
+    QCOMPARE(conf.get_subclass_numbers(), QList<quint32>{4});
 }
 
 QTEST_GUILESS_MAIN(TestSaveChecks)

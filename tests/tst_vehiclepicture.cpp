@@ -2,6 +2,7 @@
 // show as subclasses come and go.
 #include "picture/bitmaptable.h"
 #include "picture/vehiclepicture.h"
+#include "picture/vehicleviews.h"
 #include "tests/windowdriver.h"
 
 namespace {
@@ -49,6 +50,12 @@ class TestVehiclePicture : public QObject, Fixture
 
     std::unique_ptr<QGraphicsView> view;
 
+    void draw(const Subclass& subclass)
+    {
+        showVehicle(widget<QGraphicsView>("graphicsViewMin"),
+                    widget<QGraphicsView>("graphicsViewMax"), &subclass);
+    }
+
 private slots:
     void init()
     {
@@ -88,6 +95,10 @@ private slots:
             // wheel.
             {"B2S1", "B2S1 3 2 5,6", "", "black 79,17,160,39"},
             {"B2S1 link", "B2S1 3 2 5,6", "", "12 159,17"},
+            // Motorbike wheels 1.4 m apart; the rider's front and back over them.
+            {"M2 wheels", "M2 2 0 1.4", "", "13 7,41 36.4,41"},
+            {"M2 rider", "M2 2 0 1.4", "", "14 0,26"},
+            {"M2 rider's back", "M2 2 0 1.4", "", "15 29,26"},
         };
         addRows({"shape", "max", "places"}, rows); // places: what, then where
     }
@@ -125,12 +136,12 @@ private slots:
     {
         // Redraws replace the views' scenes rather than pile them up.
         for (int i = 0; i < 3; ++i)
-            window->drawVehiclePicture(vehicle("H3 3 0 3,1.3 4,1.4"));
+            draw(vehicle("H3 3 0 3,1.3 4,1.4"));
         for (QGraphicsScene* scene : windowScenes(window.get())) {
             QCOMPARE(scene->parent()->findChildren<QGraphicsScene*>().size(), 1);
             QCOMPARE(placesOf(scene, "0").size(), 3);
         }
-        window->drawVehiclePicture(vehicle(cell("shape")));
+        draw(vehicle(cell("shape")));
         for (QGraphicsScene* scene : windowScenes(window.get()))
             QVERIFY(scene->items().isEmpty());
     }
@@ -139,7 +150,7 @@ private slots:
     {
         // The append field shows 2.5 m in feet.
         edit("lineEditAppend")->setText("8.20");
-        window->drawVehiclePicture(vehicle("H2S3 5 2.5 3,6,1.3,1.3 4,7,1.4,1.4"));
+        draw(vehicle("H2S3 5 2.5 3,6,1.3,1.3 4,7,1.4,1.4"));
         for (QGraphicsScene* scene : windowScenes(window.get()))
             QCOMPARE(placesOf(scene, "black").filter(QRegExp(",52.5,52$")).size(), 1);
     }

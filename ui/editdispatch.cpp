@@ -1,113 +1,240 @@
-// Writing the user's edits of subclass fields back into the configuration.
+// Every change the user makes to the configuration: subclass fields, the axle count, constraints
+// and the header.
 #include "ui/vorlan.h"
 
+#include "ui/axlerows.h"
+#include "ui/constraintpanel.h"
+#include "ui/fieldcolours.h"
+#include "ui/subclasslists.h"
 #include "ui_vorlan.h"
+#include "units/constrainttexts.h"
 
 #include <QDebug>
-#include <QLayout>
 #include <QLineEdit>
+
+using UnitKind = DisplayUnits::Kind;
+
+namespace {
+
+QString axleConfigurationToolTip()
+{
+    return Vorlan::tr("Proper format is XaYb where X must be one of:\nA=tractor, B=bus, C=car, "
+                      "H=heavy truck, L=light truck, M=motorbike, V=van\nand Y is one of "
+                      "(D=dolly, T=trailer, S=semi-trailer).\na and b represent the number of "
+                      "axles on the part and must be equal to number of axles.");
+}
+
+// Lengthens the distance lists to at least gaps entries and the weight and tyre lists to at
+// least axles entries, so that every editor shown has an entry of its own.
+void padAxleLists(Subclass& subclass, int gaps, int axles)
+{
+    while (subclass.min_distance_count() < gaps)
+        subclass.set_min_distance_at_index(QString(), subclass.min_distance_count());
+    while (subclass.max_distance_count() < gaps)
+        subclass.set_max_distance_at_index(QString(), subclass.max_distance_count());
+    while (subclass.max_axle_weight_count() < axles)
+        subclass.set_max_axle_weight_at_index(QString(), subclass.max_axle_weight_count());
+    while (subclass.tyre_type_count() < axles)
+        subclass.set_tyre_type_at_index(QString(), subclass.tyre_type_count());
+}
+
+// Fits the per-axle lists to a new axle count. Entries past it whose rows had editors are dropped:
+// kept, they would be saved unseen, and be back, still unseen, when the rows are shown again.
+void fitAxleLists(Subclass& subclass, int axles, int gapEditors)
+{
+    if (gapEditors >= axles) {
+        while (subclass.min_distance_count() > axles - 1)
+            subclass.remove_last_min_distance();
+        while (subclass.max_distance_count() > axles - 1)
+            subclass.remove_last_max_distance();
+        while (subclass.max_axle_weight_count() > axles)
+            subclass.remove_last_max_axle_weight();
+        while (subclass.tyre_type_count() > axles)
+            subclass.remove_last_tyre_type();
+    }
+    padAxleLists(subclass, axles - 1, axles);
+}
+
+void storeAxleValue(Subclass& subclass, const AxleRows::Cell& cell, const QString& text,
+                    const DisplayUnits& units)
+{
+    const int i = cell.index;
+    switch (cell.list) {
+    case AxleRows::List::maxDistance:
+        padAxleLists(subclass, i + 1, 0);
+        subclass.set_max_distance_at_index(units.editTextToFileText(text, UnitKind::length), i);
+        break;
+    case AxleRows::List::minDistance:
+        padAxleLists(subclass, i + 1, 0);
+        subclass.set_min_distance_at_index(units.editTextToFileText(text, UnitKind::length), i);
+        break;
+    case AxleRows::List::weight:
+        padAxleLists(subclass, 0, i + 1);
+        subclass.set_max_axle_weight_at_index(units.editTextToFileText(text, UnitKind::weight), i);
+        break;
+    case AxleRows::List::tyre:
+        padAxleLists(subclass, 0, i + 1);
+        subclass.set_tyre_type_at_index(text, i);
+        break;
+    }
+}
+
+void storeConstraint(Subclass& subclass, const ConstraintPanel::Entry& entry, const QString& text,
+                     const DisplayUnits& units)
+{
+    const QString value = constraintToFile(entry.kind, text, units);
+    if (entry.kind == QLatin1String("adsl_0"))
+        subclass.set_adsl_0(value);
+    else if (entry.kind == QLatin1String("awsl_0"))
+        subclass.set_awsl_0(value);
+    else if (text.isEmpty())
+        subclass.delete_constraint(entry.index, entry.kind);
+    else
+        subclass.set_constraint(value, entry.index, entry.kind);
+}
+
+} // namespace
 
 void Vorlan::textChanged(const QString& text)
 {
     qDebug().noquote() << "Text Changed: " + text;
-    // A red subclass number names no subclass: the edit has nowhere to go.
-    const quint32 number = ui->lineEditSubclass->text().toUInt();
-    if (isShownInvalid(ui->lineEditSubclass) || !conf.has_subclass(number))
+    // A number that names no subclass gives the edit nowhere to go.
+    Subclass* subclass = currentSubclass();
+    if (!subclass)
         return;
-    Subclass& subclass = conf.get_subclass(number);
 
     QObject* source = sender();
-    if (source == ui->lineEditOverrideClass) {
-        subclass.set_override_class(text);
+    if (const auto cell = axleRows->cellOf(source)) {
+        storeAxleValue(*subclass, *cell, text, units);
+        axleRows->judge(*subclass, *cell, conf);
+        showPicture(subclass);
+    } else if (const auto entry = constraints->entryOf(source)) {
+        storeConstraint(*subclass, *entry, text, units);
+        const bool total = entry->kind.endsWith(QLatin1String("_0"));
+        if (text.isEmpty() && !total)
+            constraints->closeGap(*subclass, *entry);
+        else
+            constraints->judge(*subclass, *entry);
+        if (!total)
+            showPicture(subclass);
+    } else if (source == ui->lineEditOverrideClass) {
+        subclass->set_override_class(text);
     } else if (source == ui->lineEditOverrideGroups) {
-        subclass.set_override_groups(text);
+        subclass->set_override_groups(text);
     } else if (source == ui->lineEditAlias) {
-        subclass.set_alias(text);
+        subclass->set_alias(text);
     } else if (source == ui->lineEditCategory) {
-        subclass.set_category(text);
-        validateEdit(ui->lineEditCategory, subclass.is_category_valid(), QString());
+        subclass->set_category(text);
+        validateEdit(ui->lineEditCategory, subclass->is_category_valid(), QString());
     } else if (source == ui->lineEditMaxGrossWeight) {
-        subclass.set_max_GVW__kN(toFileText(text, UnitKind::weight));
-        validateEdit(ui->lineEditMaxGrossWeight, subclass.is_max_GVW_valid(), QString());
+        subclass->set_max_GVW__kN(units.toFileText(text, UnitKind::weight));
+        validateEdit(ui->lineEditMaxGrossWeight, subclass->is_max_GVW_valid(), QString());
     } else if (source == ui->lineEditConfString) {
-        subclass.set_axle_configuration(text);
-        validateEdit(ui->lineEditConfString, subclass.is_axle_configuration_valid(),
-                     axleConfigurationToolTip);
-        drawVehiclePicture(subclass);
+        subclass->set_axle_configuration(text);
+        validateEdit(ui->lineEditConfString, subclass->is_axle_configuration_valid(),
+                     axleConfigurationToolTip());
+        showPicture(subclass);
     } else if (source == ui->lineEditPrepend) {
-        subclass.set_prepend__m(toFileText(text, UnitKind::length));
+        subclass->set_prepend__m(units.toFileText(text, UnitKind::length));
     } else if (source == ui->lineEditAppend) {
-        subclass.set_append__m(toFileText(text, UnitKind::length));
+        subclass->set_append__m(units.toFileText(text, UnitKind::length));
     } else if (source == ui->lineEditReclassUpGvw) {
-        subclass.set_upper_GVW_limit__kN(toFileText(text, UnitKind::weight));
+        subclass->set_upper_GVW_limit__kN(units.toFileText(text, UnitKind::weight));
     } else if (source == ui->lineEditReclassUpTo) {
-        subclass.set_reclassify_up_to_subclass(text);
-        validateEdit(ui->lineEditReclassUpTo,
-                     subclass.is_reclassify_up_valid(reclassifyTargetAxles(text, true)),
-                     reclassifyToolTip);
+        subclass->set_reclassify_up_to_subclass(text);
+        judgeReclassifyTarget(*subclass, ui->lineEditReclassUpTo, true);
     } else if (source == ui->lineEditReclassDownGvw) {
-        subclass.set_lower_GVW_limit__kN(toFileText(text, UnitKind::weight));
+        subclass->set_lower_GVW_limit__kN(units.toFileText(text, UnitKind::weight));
     } else if (source == ui->lineEditReclassDownTo) {
-        subclass.set_reclassify_down_to_subclass(text);
-        validateEdit(ui->lineEditReclassDownTo,
-                     subclass.is_reclassify_down_valid(reclassifyTargetAxles(text, true)),
-                     reclassifyToolTip);
-    } else if (source == ui->lineEditTotalDistanceConstraint ||
-               source == ui->lineEditTotalWeightConstraint) {
-        applyTotalConstraint(qobject_cast<QLineEdit*>(source), text);
+        subclass->set_reclassify_down_to_subclass(text);
+        judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, true);
     } else {
-        applyRunTimeEdit(subclass, source, text);
-        return;
-    }
-    updateInvalidEntry(subclass);
-}
-
-void Vorlan::applyRunTimeEdit(Subclass& subclass, QObject* source, const QString& text)
-{
-    auto* edit = qobject_cast<QLineEdit*>(source);
-    if (!edit) {
-        qWarning().noquote() << "Sender is not a lineEdit"
+        qWarning().noquote() << "Edit of no subclass field:"
                              << (source ? source->objectName() : QString());
         return;
     }
-    auto* frame = qobject_cast<QFrame*>(edit->parentWidget());
-    const int index = frame && frame->layout() ? frame->layout()->indexOf(edit) - 1 : -1;
-    if (index < 0) {
-        qWarning() << "Index of dynamically set lineEdit can't be below 1!";
+    subclassEdited(*subclass);
+}
+
+void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
+{
+    // Also runs when a subclass is shown, to lay out its editors.
+    Subclass* subclass = currentSubclass();
+    if (!subclass)
+        return;
+    subclass->set_number_of_axles(arg1);
+    validateEdit(ui->lineEditNumOfAxles, subclass->is_number_of_axles_valid(),
+                 tr("Value must be between 2 and 20"));
+    validateEdit(ui->lineEditConfString, subclass->is_axle_configuration_valid(),
+                 axleConfigurationToolTip());
+    if (subclass->is_number_of_axles_valid()) {
+        const int axles = arg1.toInt();
+        fitAxleLists(*subclass, axles, axleRows->gapEditorCount());
+        axleRows->layOut(*subclass, axles, conf);
+        subclass->set_axle_configuration(ui->lineEditConfString->text());
+        validateEdit(ui->lineEditConfString, subclass->is_axle_configuration_valid(),
+                     axleConfigurationToolTip());
+        showPicture(subclass);
+        judgeReclassifyTarget(*subclass, ui->lineEditReclassUpTo, false);
+        judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, false);
+    }
+    subclassEdited(*subclass);
+}
+
+void Vorlan::judgeReclassifyTarget(const Subclass& subclass, QLineEdit* target, bool typed)
+{
+    // The target's axle count, compared with the subclass's own; none without a target.
+    const QString text = target->text();
+    const quint32 number = text.toUInt();
+    QString axles;
+    if (typed ? !text.isEmpty() : number != 0)
+        axles = conf.has_subclass(number) ? conf.get_subclass(number).get_number_of_axles()
+                                          : QStringLiteral("0");
+    const bool valid = target == ui->lineEditReclassUpTo ? subclass.is_reclassify_up_valid(axles)
+                                                         : subclass.is_reclassify_down_valid(axles);
+    validateEdit(target, valid,
+                 tr("Subclass must exist and have the same number of axles as current."));
+}
+
+void Vorlan::on_comboBoxAddConstraint_currentTextChanged(const QString& /*selected_constraint*/)
+{
+    constraints->showChosenKind();
+}
+
+void Vorlan::on_buttonAddConstraint_clicked()
+{
+    Subclass* subclass = currentSubclass();
+    if (!subclass) {
+        qDebug() << "No subclass to add a constraint to:" << ui->lineEditSubclass->text();
         return;
     }
+    const auto added = constraints->newConstraint(axleRows->tickedAxles());
+    if (!added)
+        return;
+    subclass->set_constraint(added->value, -1, added->kind);
+    constraints->showAdded(*subclass, added->kind);
+    axleRows->untickAll();
+    subclassEdited(*subclass);
+}
 
-    const QString headerMin = conf.get_min_axle_distance__m();
-    const QString headerMax = conf.get_max_axle_distance__m();
-    if (frame == ui->frameMaxAxleDists || frame == ui->frameMinAxleDists) {
-        // Both lists hold the gap, so its two edits are judged against each other.
-        padAxleLists(subclass, index + 1, 0);
-        const QString value = editToFileText(edit, UnitKind::length);
-        if (frame == ui->frameMaxAxleDists)
-            subclass.set_max_distance_at_index(value, index);
-        else
-            subclass.set_min_distance_at_index(value, index);
-        validateEdit(lineEditAt(ui->frameMaxAxleDists, index + 1),
-                     subclass.is_max_distance_valid(index, headerMin, headerMax),
-                     maxDistanceToolTip);
-        validateEdit(lineEditAt(ui->frameMinAxleDists, index + 1),
-                     subclass.is_min_distance_valid(index, headerMin, headerMax),
-                     minDistanceToolTip);
-    } else if (frame == ui->frameMaxAxleWeightsEdits) {
-        padAxleLists(subclass, 0, index + 1);
-        subclass.set_max_axle_weight_at_index(editToFileText(edit, UnitKind::weight), index);
-        validateEdit(edit, subclass.is_max_axle_weight_valid(index), QString());
-    } else if (frame == ui->frameTyreTypes) {
-        padAxleLists(subclass, 0, index + 1);
-        subclass.set_tyre_type_at_index(text, index);
-        validateEdit(edit, subclass.is_tyre_type_valid(index), tyreTypeToolTip);
-    } else if (frame == ui->frameCombinedWeightConstraints || frame == ui->frameAdsl ||
-               frame == ui->frameAwsl) {
-        applyConstraintEdit(edit, frame, index, text);
-    } else {
-        qWarning() << "Layout not found!";
-    }
-    refreshAxleSums(subclass);
-    drawVehiclePicture(subclass);
-    updateInvalidEntry(subclass);
+void Vorlan::subclassEdited(const Subclass& subclass)
+{
+    lists->updateInvalidEntry(subclass.get_number(),
+                              subclass.is_subclass_valid(conf.get_min_axle_distance__m(),
+                                                         conf.get_max_axle_distance__m()));
+}
+
+void Vorlan::storeHeaderValue(HeaderPanel::Field field, const QString& value)
+{
+    HeaderPanel::store(conf, field, value);
+    header->judge(conf, field);
+    using Field = HeaderPanel::Field;
+    if (field != Field::minAxleDistance && field != Field::maxAxleDistance)
+        return;
+    // The distances shown are judged against the new limit only; the full check of each gap
+    // runs when it is edited or shown again.
+    axleRows->judgeGapsAgainst(field == Field::minAxleDistance ? AxleRows::Limit::minimum
+                                                               : AxleRows::Limit::maximum,
+                               header->shownNumber(field), ui->lineEditNumOfAxles->text().toInt());
+    lists->refreshInvalid(conf.invalid_subclass_numbers());
 }

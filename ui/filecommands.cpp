@@ -1,14 +1,14 @@
 // The File menu: New, Open and Save.
 #include "ui/vorlan.h"
 
+#include "ui/axlerows.h"
+#include "ui/subclasslists.h"
 #include "ui_vorlan.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
-#include <QLayout>
 #include <QMessageBox>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -68,17 +68,7 @@ void Vorlan::menuNewClicked()
     conf = Conf();
     if (units.weightUnit() == 0 && units.weightFactor() != DisplayUnits::standardGravity)
         conf.set_g_acceleration_constant(QString::number(units.weightFactor(), 'g', 6));
-    conf.set_classification_version(ui->lineEditVersion->text());
-    conf.set_country_code(ui->lineEditCountry->text());
-    conf.set_group_max_distance__m(editToFileText(ui->lineEditGroupMaxDist, UnitKind::length));
-    conf.set_min_2axle_truck_spacing__m(
-        editToFileText(ui->lineEditMinAxleSpacing, UnitKind::length));
-    conf.set_min_avg_axle_weight__kN(
-        editToFileText(ui->lineEditMinAvgAxleWeight, UnitKind::weight));
-    conf.set_unclassified_vehicle_subclass(ui->lineEditUnclassified->text());
-    conf.set_max_axle_distance__m(editToFileText(ui->lineEditMaxAxleDist, UnitKind::length));
-    conf.set_min_axle_distance__m(editToFileText(ui->lineEditMinAxleDist, UnitKind::length));
-    conf.set_uncategorised_vehicle_category(ui->lineEditUncategorised->text());
+    header->writeTo(conf);
     // The configuration shown so far is gone, whether or not the new one is written.
     showEmptySubclassPanel();
 
@@ -91,7 +81,7 @@ void Vorlan::menuNewClicked()
         if (!path.isEmpty() && writeConfiguration(conf, path))
             setWindowTitle(windowTitleText + QLatin1Char(' ') + path);
     }
-    clearVehiclePicture();
+    showPicture(nullptr);
 }
 
 void Vorlan::menuOpenClicked()
@@ -114,35 +104,22 @@ void Vorlan::openConfiguration(const QString& path)
         qDebug() << "New conversion weight" << units.weightFactor();
     }
 
-    resetSubclassFields();
-    showHeader();
-    {
-        QStringList names;
-        names.reserve(conf.subclass_count());
-        for (quint32 number : conf.get_subclass_numbers())
-            names << QStringLiteral("subclass_") + QString::number(number);
-        // The first subclass is shown once, below, after the lists are complete.
-        const QSignalBlocker blocker(ui->comboBoxSubclasses);
-        ui->comboBoxSubclasses->addItems(names);
-    }
-    refreshInvalidSubclasses();
-
-    if (ui->comboBoxSubclasses->count() > 0) {
+    clearSubclassFields();
+    lists->clear();
+    header->show(conf);
+    const QList<quint32> numbers = conf.get_subclass_numbers();
+    lists->fill(numbers);
+    lists->refreshInvalid(conf.invalid_subclass_numbers());
+    if (!numbers.isEmpty()) {
         showSubclassPanel();
-        if (ui->comboBoxSubclasses->currentIndex() == 0)
-            on_comboBoxSubclasses_currentIndexChanged(ui->comboBoxSubclasses->currentText());
-        else
-            ui->comboBoxSubclasses->setCurrentIndex(0);
+        showSubclass(numbers.constFirst());
     } else {
         // Nothing of the configuration shown before may stay on screen, and the number field
         // stays at hand for the first subclass.
         showEmptySubclassPanel();
-        clearVehiclePicture();
+        showPicture(nullptr);
     }
-    for (QFrame* frame :
-         {ui->frameMaxAxleWeightsEdits, ui->frameMaxAxleWeightsBoxes, ui->frameTyreTypes})
-        if (QWidget* first = widgetAt(frame, 1))
-            first->show();
+    axleRows->showFirstAxle();
 
     if (conf.stopped_at_line() > 0) {
         QMessageBox warning(

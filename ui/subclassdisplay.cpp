@@ -1,106 +1,138 @@
-// Writing the selected subclass into every field of the panel.
+// Showing a subclass in the panel, moving between subclasses, and the panel as a whole.
 #include "ui/vorlan.h"
 
+#include "picture/vehicleviews.h"
+#include "ui/axlerows.h"
+#include "ui/constraintpanel.h"
+#include "ui/fieldcolours.h"
+#include "ui/subclasslists.h"
 #include "ui_vorlan.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QRegExp>
 
-namespace {
+using UnitKind = DisplayUnits::Kind;
 
-QString entryAt(const QStringList& list, int index)
+void Vorlan::on_comboBoxSubclasses_currentIndexChanged(const QString& arg1)
 {
-    return index >= 0 && index < list.size() ? list.at(index) : QString();
+    if (const auto number = SubclassLists::numberOf(arg1))
+        showSubclass(*number);
 }
 
-} // namespace
-
-void Vorlan::showSubclass(const QString& itemText)
+void Vorlan::on_comboBoxInvalid_activated(const QString& arg1)
 {
-    if (ui->comboBoxSubclasses->count() == 0)
+    if (const auto number = SubclassLists::numberOf(arg1))
+        lists->select(*number);
+}
+
+void Vorlan::on_lineEditSubclass_textChanged(const QString& arg1)
+{
+    if (!currentSubclass()) {
+        validateEdit(ui->lineEditSubclass, false,
+                     tr("Subclass does not exist. Click on button \"New\" to create one"));
+        ui->buttonSubclass->setText(tr("New"));
+        ui->buttonSubclass->setStatusTip(
+            tr("Used to create a new subclass with corresponding subclass number."));
         return;
+    }
+    lists->select(arg1.toUInt());
+    validateEdit(ui->lineEditSubclass, true, QString());
+    ui->buttonSubclass->setText(tr("Delete"));
+    ui->buttonSubclass->setStatusTip(
+        tr("Used to delete the existing subclass with coresponding subclass number."));
+}
 
-    QRegExp digits(QStringLiteral("\\d+"));
-    const QString number = digits.indexIn(itemText) >= 0 ? digits.cap(0) : QString();
-    ui->lineEditSubclass->setText(number);
-    ui->labelSubclassLarge->setText(number);
-
-    const quint32 subclassNumber = ui->lineEditSubclass->text().toUInt();
-    if (!conf.has_subclass(subclassNumber))
+void Vorlan::showSubclass(quint32 number)
+{
+    if (!conf.has_subclass(number))
         return;
-    Subclass& subclass = conf.get_subclass(subclassNumber);
+    // Quietly, as this shows it: announced, it would be shown twice.
+    lists->select(number, false);
+    const QString numberText = QString::number(number);
+    ui->lineEditSubclass->setText(numberText);
+    ui->labelSubclassLarge->setText(numberText);
+    Subclass& subclass = conf.get_subclass(number);
 
-    ui->lineEditOverrideClass->setText(subclass.get_override_class());
-    validateEdit(ui->lineEditOverrideClass, true, QString());
-    ui->lineEditOverrideGroups->setText(subclass.get_override_groups());
-    validateEdit(ui->lineEditOverrideGroups, true, QString());
-    ui->lineEditAlias->setText(subclass.get_alias());
-    validateEdit(ui->lineEditAlias, true, QString());
-    ui->lineEditCategory->setText(subclass.get_category());
-    validateEdit(ui->lineEditCategory, subclass.is_category_valid(), QString());
+    showFieldText(ui->lineEditOverrideClass, subclass.get_override_class(), true);
+    showFieldText(ui->lineEditOverrideGroups, subclass.get_override_groups(), true);
+    showFieldText(ui->lineEditAlias, subclass.get_alias(), true);
+    showFieldText(ui->lineEditCategory, subclass.get_category(), subclass.is_category_valid());
     ui->lineEditConfString->setText(subclass.get_axle_configuration());
-    validateEdit(ui->lineEditConfString, subclass.is_axle_configuration_valid(),
-                 axleConfigurationToolTip);
-    // Lays out the per-axle editors for this subclass's axle count, also when the count reads
-    // the same as the one shown before, whose editors may have been laid out for another.
+    // Lays out the per-axle editors and judges the count and the axle configuration, also when
+    // the count reads the same as the one shown before, whose editors may have been laid out
+    // for another subclass.
     const QString count = subclass.get_number_of_axles();
     if (ui->lineEditNumOfAxles->text() == count)
         on_lineEditNumOfAxles_textChanged(count);
     else
         ui->lineEditNumOfAxles->setText(count);
-    validateEdit(ui->lineEditNumOfAxles, subclass.is_number_of_axles_valid(), numberOfAxlesToolTip);
-    setConvertedText(ui->lineEditMaxGrossWeight, subclass.get_max_GVW__kN(), UnitKind::weight,
-                     subclass.is_max_GVW_valid());
-    setConvertedText(ui->lineEditPrepend, subclass.get_prepend__m(), UnitKind::length, true);
-    setConvertedText(ui->lineEditAppend, subclass.get_append__m(), UnitKind::length, true);
+    showFieldText(ui->lineEditMaxGrossWeight,
+                  units.toDisplayedText(subclass.get_max_GVW__kN(), UnitKind::weight),
+                  subclass.is_max_GVW_valid());
+    showFieldText(ui->lineEditPrepend,
+                  units.toDisplayedText(subclass.get_prepend__m(), UnitKind::length), true);
+    showFieldText(ui->lineEditAppend,
+                  units.toDisplayedText(subclass.get_append__m(), UnitKind::length), true);
 
     // Without a valid axle count there are no per-axle editors and nothing to draw; the
     // other fields still show this subclass, never the one shown before.
-    const int axles = ui->lineEditNumOfAxles->text().toInt();
-    const bool drawable = axles >= 2 && !isShownInvalid(ui->lineEditNumOfAxles);
-    if (drawable) {
-        const QString headerMin = conf.get_min_axle_distance__m();
-        const QString headerMax = conf.get_max_axle_distance__m();
-        for (int i = 0; i < axles; ++i) {
-            if (i < axles - 1) {
-                const bool held =
-                    i < subclass.max_distance_count() && i < subclass.min_distance_count();
-                setConvertedText(lineEditAt(ui->frameMaxAxleDists, i + 1),
-                                 entryAt(subclass.get_max_distances(), i), UnitKind::length,
-                                 held && subclass.is_max_distance_valid(i, headerMin, headerMax));
-                setConvertedText(lineEditAt(ui->frameMinAxleDists, i + 1),
-                                 entryAt(subclass.get_min_distances(), i), UnitKind::length,
-                                 held && subclass.is_min_distance_valid(i, headerMin, headerMax));
-            }
-            setConvertedText(lineEditAt(ui->frameMaxAxleWeightsEdits, i + 1),
-                             entryAt(subclass.get_max_axle_weights(), i), UnitKind::weight,
-                             i < subclass.max_axle_weight_count() &&
-                                 subclass.is_max_axle_weight_valid(i));
-            if (auto* box = qobject_cast<QCheckBox*>(widgetAt(ui->frameMaxAxleWeightsBoxes, i + 1)))
-                box->setChecked(false);
-            if (QLineEdit* tyre = lineEditAt(ui->frameTyreTypes, i + 1)) {
-                tyre->setText(entryAt(subclass.get_tyre_types(), i));
-                validateEdit(tyre, i < subclass.tyre_type_count() && subclass.is_tyre_type_valid(i),
-                             tyreTypeToolTip);
-            }
-        }
-    } else {
-        hideAllAxleRows();
-    }
-
-    showSubclassConstraints(subclass);
-
-    setConvertedText(ui->lineEditReclassUpGvw, subclass.get_upper_GVW_limit__kN(), UnitKind::weight,
-                     true);
-    ui->lineEditReclassUpTo->setText(subclass.get_reclassify_up_to_subclass());
-    setConvertedText(ui->lineEditReclassDownGvw, subclass.get_lower_GVW_limit__kN(),
-                     UnitKind::weight, true);
-    ui->lineEditReclassDownTo->setText(subclass.get_reclassify_down_to_subclass());
-    validateReclassifyTargets(subclass);
-
+    const bool drawable = subclass.is_number_of_axles_valid();
     if (drawable)
-        drawVehiclePicture(subclass);
+        axleRows->show(subclass, count.toInt(), conf);
     else
-        clearVehiclePicture();
+        axleRows->hideAll();
+    constraints->show(subclass);
+
+    showFieldText(ui->lineEditReclassUpGvw,
+                  units.toDisplayedText(subclass.get_upper_GVW_limit__kN(), UnitKind::weight),
+                  true);
+    ui->lineEditReclassUpTo->setText(subclass.get_reclassify_up_to_subclass());
+    showFieldText(ui->lineEditReclassDownGvw,
+                  units.toDisplayedText(subclass.get_lower_GVW_limit__kN(), UnitKind::weight),
+                  true);
+    ui->lineEditReclassDownTo->setText(subclass.get_reclassify_down_to_subclass());
+    judgeReclassifyTarget(subclass, ui->lineEditReclassUpTo, false);
+    judgeReclassifyTarget(subclass, ui->lineEditReclassDownTo, false);
+
+    showPicture(drawable ? &subclass : nullptr);
+}
+
+void Vorlan::clearSubclassFields()
+{
+    // The number first: with it empty, emptying the axle count changes no record.
+    for (QLineEdit* edit :
+         {ui->lineEditSubclass, ui->lineEditOverrideClass, ui->lineEditOverrideGroups,
+          ui->lineEditAlias, ui->lineEditCopy, ui->lineEditCategory, ui->lineEditNumOfAxles,
+          ui->lineEditMaxGrossWeight, ui->lineEditConfString, ui->lineEditPrepend,
+          ui->lineEditAppend, ui->lineEditReclassUpGvw, ui->lineEditReclassUpTo,
+          ui->lineEditReclassDownGvw, ui->lineEditReclassDownTo})
+        edit->clear();
+    ui->labelSubclassLarge->clear();
+    constraints->clear();
+}
+
+void Vorlan::showSubclassPanel()
+{
+    for (QWidget* part :
+         {static_cast<QWidget*>(ui->groupBoxSubclass),
+          static_cast<QWidget*>(ui->frameSubclassBottom),
+          static_cast<QWidget*>(ui->groupBoxReclassify), static_cast<QWidget*>(ui->frameMiddle)})
+        part->show();
+}
+
+void Vorlan::showEmptySubclassPanel()
+{
+    clearSubclassFields();
+    lists->clear();
+    ui->groupBoxSubclass->show();
+    ui->frameSubclassBottom->hide();
+    ui->groupBoxReclassify->hide();
+    ui->frameMiddle->hide();
+    axleRows->hideAll();
+    // Axle 1 has editors whatever the axle count; a new subclass needs them.
+    axleRows->showFirstAxle();
+}
+
+void Vorlan::showPicture(const Subclass* subclass)
+{
+    showVehicle(ui->graphicsViewMin, ui->graphicsViewMax, subclass);
 }

@@ -1,10 +1,12 @@
-// Construction of the main window: the form, its wiring, validators and first editors.
+// Construction of the main window: the form, its panels, wiring and validators.
 #include "ui/vorlan.h"
 
 #include "app/appidentity.h"
+#include "ui/axlerows.h"
+#include "ui/constraintpanel.h"
+#include "ui/subclasslists.h"
 #include "ui_vorlan.h"
 
-#include <QCheckBox>
 #include <QDebug>
 #include <QDoubleValidator>
 #include <QIntValidator>
@@ -21,6 +23,15 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     ui->setupUi(this);
     setWindowTitle(windowTitleText);
 
+    // Every edit of a subclass field, fixed or made at run time, reaches the one dispatcher.
+    const auto wire = [this](QLineEdit* edit) {
+        connect(edit, &QLineEdit::textEdited, this, &Vorlan::textChanged);
+    };
+    header = std::make_unique<HeaderPanel>(*ui, units);
+    axleRows = std::make_unique<AxleRows>(*ui, units, wire);
+    constraints = std::make_unique<ConstraintPanel>(*ui, units, wire);
+    lists = std::make_unique<SubclassLists>(*ui);
+
     connect(ui->actionNew, &QAction::triggered, this, &Vorlan::menuNewClicked);
     connect(ui->actionOpen, &QAction::triggered, this, &Vorlan::menuOpenClicked);
     connect(ui->actionSave, &QAction::triggered, this, &Vorlan::menuSaveClicked);
@@ -28,8 +39,7 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     connect(ui->actionUpdate, &QAction::triggered, this, &Vorlan::menuUpdateClicked);
     connect(ui->actionConfiguration, &QAction::triggered, this, &Vorlan::menuConfigurationClicked);
     connect(ui->buttonGConstant, &QPushButton::clicked, this, &Vorlan::menuConfigurationClicked);
-
-    connectHeaderEdits();
+    connect(header.get(), &HeaderPanel::edited, this, &Vorlan::storeHeaderValue);
 
     for (QLineEdit* edit :
          {ui->lineEditCategory, ui->lineEditMaxGrossWeight, ui->lineEditConfString,
@@ -37,7 +47,7 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
           ui->lineEditReclassUpTo, ui->lineEditReclassDownGvw, ui->lineEditReclassDownTo,
           ui->lineEditTotalDistanceConstraint, ui->lineEditTotalWeightConstraint, ui->lineEditAlias,
           ui->lineEditOverrideClass, ui->lineEditOverrideGroups})
-        connect(edit, &QLineEdit::textEdited, this, &Vorlan::textChanged);
+        wire(edit);
 
     // Validators follow the window's locale, not the machine's, so a decimal point is what
     // every real-number field accepts, as its status tip says.
@@ -61,33 +71,19 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     axleCountValidator->setLocale(locale());
     ui->lineEditNumOfAxles->setValidator(axleCountValidator);
 
-    // Shown once a constraint kind is chosen.
-    ui->lineEditAddConstraint->hide();
-    ui->lineEditAddLowerConstraint->hide();
-    ui->lineEditAddUpperConstraint->hide();
-
-    clearSubclassPanel();
+    // Until a configuration is opened or created there is no subclass to show.
+    clearSubclassFields();
+    ui->groupBoxSubclass->hide();
+    ui->groupBoxReclassify->hide();
+    ui->frameMiddle->hide();
 
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Up), QKeySequence(Qt::ALT + Qt::Key_Left)})
         connect(new QShortcut(key, this), &QShortcut::activated, this,
-                &Vorlan::selectPreviousSubclass);
+                [this] { lists->selectPrevious(); });
     for (const QKeySequence& key :
          {QKeySequence(Qt::Key_Down), QKeySequence(Qt::ALT + Qt::Key_Right)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &Vorlan::selectNextSubclass);
-
-    // Axle 1 has no gap before it, so its editors exist from the start; later axles get theirs
-    // when an axle count first needs them.
-    auto* weightEdit = new QLineEdit(this);
-    setupAxleEdit(weightEdit, true, axleWeightStatusTip, QStringLiteral("MaxAxleWeightEdit1"));
-    ui->frameMaxAxleWeightsEdits->layout()->addWidget(weightEdit);
-    weightEdit->hide();
-    QCheckBox* box = createAxleBox(1);
-    ui->frameMaxAxleWeightsBoxes->layout()->addWidget(box);
-    box->hide();
-    auto* tyreEdit = new QLineEdit(this);
-    setupAxleEdit(tyreEdit, false, tyreTypeStatusTip, QStringLiteral("TyreType1"));
-    ui->frameTyreTypes->layout()->addWidget(tyreEdit);
-    tyreEdit->hide();
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [this] { lists->selectNext(); });
 
     // Hiding the subclass fields must not re-flow the rest of the window.
     for (QWidget* widget :
@@ -101,4 +97,14 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
 Vorlan::~Vorlan()
 {
     delete ui;
+}
+
+Subclass* Vorlan::currentSubclass()
+{
+    const QString typed = ui->lineEditSubclass->text();
+    bool isNumber = false;
+    const quint32 number = typed.toUInt(&isNumber);
+    if (!isNumber || QString::number(number) != typed || !conf.has_subclass(number))
+        return nullptr;
+    return &conf.get_subclass(number);
 }

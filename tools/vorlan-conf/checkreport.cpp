@@ -1,6 +1,7 @@
 #include "checkreport.h"
 
 #include "model/conf.h"
+#include "model/subclassreasons.h"
 
 #include <QJsonArray>
 
@@ -88,6 +89,23 @@ QString dropped_keys_text(const QJsonArray& keys)
 }
 
 // The header rules by the key each one judges.
+QJsonObject reasons_of(const Conf& conf)
+{
+    QJsonObject reasons;
+    const QMap<quint32, SubclassReasons> by_subclass = invalid_subclass_reasons(conf);
+    for (auto it = by_subclass.cbegin(); it != by_subclass.cend(); ++it) {
+        QJsonArray list;
+        for (const SubclassReason& reason : it.value())
+            list.append(QJsonObject{{QStringLiteral("field"), reason.field},
+                                    {QStringLiteral("index"),
+                                     reason.index > 0 ? QJsonValue(reason.index) : QJsonValue()},
+                                    {QStringLiteral("value"), reason.value},
+                                    {QStringLiteral("message"), reason.message}});
+        reasons.insert(QString::number(it.key()), list);
+    }
+    return reasons;
+}
+
 const char* const header_rules[][2] = {
     {"country_code_valid", "country_code"},
     {"group_max_distance_valid", "group_max_distance__m"},
@@ -104,6 +122,7 @@ CheckReport::CheckReport(const Conf& conf)
     json.insert(QStringLiteral("subclasses"), numbers_of(conf.get_subclass_numbers()));
     const QList<quint32> invalid = conf.invalid_subclass_numbers();
     json.insert(QStringLiteral("invalid_subclasses"), numbers_of(invalid));
+    json.insert(QStringLiteral("reasons"), reasons_of(conf));
     json.insert(QStringLiteral("duplicates"), conf.find_duplicate_subclasses());
 
     const Conf::SaveCheck check = conf.validate_for_saving();
@@ -166,6 +185,13 @@ QString CheckReport::to_text(const QString& file_name) const
 
     lines << QStringLiteral("invalid subclasses: ") +
                  numbers_text(json.value("invalid_subclasses").toArray());
+    const QJsonObject reasons = json.value("reasons").toObject();
+    for (const QJsonValue& number : json.value("invalid_subclasses").toArray()) {
+        const QString key = QString::number(quint32(number.toDouble()));
+        for (const QJsonValue& reason : reasons.value(key).toArray())
+            lines << QStringLiteral("  subclass %1: %2")
+                         .arg(key, reason.toObject().value("message").toString());
+    }
     const QString duplicates = json.value("duplicates").toString();
     lines << QStringLiteral("duplicates: ") +
                  (duplicates.isEmpty() ? QStringLiteral("none") : duplicates);

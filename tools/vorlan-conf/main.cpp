@@ -1,11 +1,11 @@
 // vorlan-conf: checks and normalises configuration files without opening the editor.
 #include "checkreport.h"
+#include "commandline.h"
+#include "commands.h"
 
 #include "model/conf.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QTextCodec>
 
@@ -16,20 +16,41 @@ namespace {
 const char usage[] =
     "Usage: vorlan-conf format FILE\n"
     "       vorlan-conf check [--json] FILE\n"
+    "       vorlan-conf overlaps [--json] FILE\n"
+    "       vorlan-conf gaps [--json] FILE\n"
+    "       vorlan-conf classify [--json] [--per-vehicle] [UNITS] FILE VEHICLES\n"
+    "       vorlan-conf diff [--json] [--vehicles VEHICLES [UNITS]] OLD NEW\n"
     "\n"
     "Reads a vehicle-classification configuration file as the editor does.\n"
     "\n"
     "  format        writes the file as the editor would save it to standard output\n"
-    "  check         reports the header rules that fail, the invalid subclasses, the first\n"
-    "                pair of duplicate subclasses, the check before saving, whether the\n"
-    "                saved text would read back unchanged, where reading stopped if it did,\n"
-    "                and the key lines of subclass sections a save would leave out; exits 0\n"
-    "                when the file is clean, 1 when it is not\n"
-    "  --json        the check as one JSON object\n"
+    "  check         reports the header rules that fail, the invalid subclasses with the\n"
+    "                reasons, the first pair of duplicate subclasses, the check before saving,\n"
+    "                whether the saved text would read back unchanged, where reading stopped\n"
+    "                if it did, and the key lines of subclass sections a save would leave\n"
+    "                out; exits 0 when the file is clean, 1 when it is not\n"
+    "  overlaps      every pair of valid subclasses that one vehicle can match both, with\n"
+    "                such a vehicle's spacings\n"
+    "  gaps          the axle counts no valid subclass has, and the spacings within the\n"
+    "                header's axle-distance range that no valid subclass covers\n"
+    "  classify      runs measured vehicles through the table: per subclass and category the\n"
+    "                vehicles matched alone, shared and over the limits, the unmatched ones,\n"
+    "                and with a truth column the confusion matrix and scores\n"
+    "  diff          what changed between two tables; with --vehicles, how the vehicles'\n"
+    "                outcomes move from OLD to NEW\n"
+    "  --json        the report as one JSON object\n"
+    "  --per-vehicle classify writes line,candidates,over_limits per record to standard\n"
+    "                output and its report to standard error\n"
+    "  UNITS         --length-unit m|cm|ft and --weight-unit kN|t|kg|lb of a CSV vehicle\n"
+    "                file (metres and kN by default; t and kg through the header's g)\n"
+    "  VEHICLES      a CSV file with a header row (axles, spacing_1.., weight_1.., gvw,\n"
+    "                tyre_1.., truth) or traffic monitoring W records; - for standard input\n"
     "  --log         also shows the reader's own warnings on standard error\n"
     "  --help        shows this text\n"
     "\n"
-    "Exit status 2: wrong arguments, or FILE cannot be read.\n";
+    "The analyses exit 0 when they find nothing, 1 when they find something (an overlap, a\n"
+    "gap, an unmatched, ambiguous or unreadable vehicle, a difference).\n"
+    "Exit status 2: wrong arguments, or a file cannot be read.\n";
 
 bool show_log = false;
 
@@ -37,31 +58,6 @@ void message_handler(QtMsgType type, const QMessageLogContext&, const QString& t
 {
     if (show_log || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-void write_out(const QByteArray& bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
-
-int fail(const QString& text)
-{
-    std::fprintf(stderr, "vorlan-conf: %s\n", text.toLocal8Bit().constData());
-    return 2;
-}
-
-// One clear line when the file cannot be read, since the reader itself never fails.
-QString unreadable(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("%1: no such file").arg(path);
-    if (info.isDir())
-        return QStringLiteral("%1: is a directory").arg(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
-    return QString();
 }
 
 } // namespace
@@ -80,6 +76,15 @@ int main(int argc, char* argv[])
     if (arguments.isEmpty())
         return fail(QStringLiteral("no command given; try vorlan-conf --help"));
     const QString command = arguments.takeFirst();
+    const std::pair<const char*, int (*)(const QStringList&)> analyses[] = {
+        {"overlaps", run_overlaps},
+        {"gaps", run_gaps},
+        {"classify", run_classify},
+        {"diff", run_diff}};
+    for (const auto& [name, run] : analyses) {
+        if (command == QLatin1String(name))
+            return run(arguments);
+    }
     const bool json =
         command == QLatin1String("check") && arguments.removeAll(QStringLiteral("--json")) > 0;
     if (command != QLatin1String("format") && command != QLatin1String("check"))

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "units/displayunits.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class Conf;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class Vorlan;
+}
+
+// The header fields of the window: the site-wide values of the configuration, shown in display
+// units where they have a unit, each coloured by its check, and the button showing g. What the
+// user types leaves through edited(); the window stores it and asks the panel to judge it.
+class HeaderPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Field
+    {
+        version,
+        countryCode,
+        groupMaxDistance,
+        minVehicleSpacing,
+        minAverageAxleWeight,
+        maxAxleDistance,
+        minAxleDistance,
+        unclassifiedSubclass,
+        uncategorisedCategory
+    };
+
+    HeaderPanel(Ui::Vorlan& form, const DisplayUnits& units, QObject* parent = nullptr);
+
+    // Stores a field's value, in file units, into the configuration's header.
+    static void store(Conf& conf, Field field, const QString& value);
+    // Shows a configuration's header, each field coloured by its check, and its g.
+    void show(const Conf& conf);
+    // Colours a field by its check once its value is stored; a field without one keeps its colour.
+    void judge(const Conf& conf, Field field);
+    // Stores every field as it stands, in file units, into a configuration.
+    void writeTo(Conf& conf) const;
+    // The number a field shows, in displayed units; 0 when it shows none.
+    float shownNumber(Field field) const;
+    void showG(const QString& g);
+    // The unit suffixes of the captions, and the values with a unit shown again in the current
+    // units, all coloured valid.
+    void redisplayUnits(const Conf& conf);
+
+signals:
+    // The user changed a field; value is what it stores, in file units.
+    void edited(HeaderPanel::Field field, const QString& value);
+
+private:
+    using Getter = QString (Conf::*)() const;
+    using Check = bool (Conf::*)() const;
+    struct Row
+    {
+        QLineEdit* edit;
+        QLabel* caption;
+        std::optional<DisplayUnits::Kind> unit;
+        Getter value;
+        Check check; // null for fields that take any value
+        QString toolTip;
+    };
+
+    const Row& row(Field field) const { return rows[static_cast<int>(field)]; }
+    QString fileValue(const Row& row) const;
+
+    const DisplayUnits& units;
+    QPushButton* gButton;
+    // In the order of Field.
+    std::array<Row, 9> rows;
+};

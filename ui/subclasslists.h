@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+
+namespace Ui {
+class Vorlan;
+}
+
+// The list of the configuration's subclasses, whose current item is the subclass shown, and the
+// list of invalid subclasses beside it with its caption. Both name subclass N "subclass_N".
+// The invalid list is kept in ascending order, so that one subclass's entry is found in a few
+// steps however many are listed.
+class SubclassLists
+{
+public:
+    explicit SubclassLists(Ui::Vorlan& form);
+
+    static QString itemText(quint32 number);
+    // The number an item names; nothing for a text that names none.
+    static std::optional<quint32> numberOf(const QString& itemText);
+
+    // Lists the numbers with the first one current, without announcing a selection.
+    void fill(const QList<quint32>& numbers);
+    // Empties both lists.
+    void clear();
+    int count() const;
+    // Lists one more subclass, at the end.
+    void append(quint32 number);
+    // Makes a listed subclass current; false when it is not listed. Announced, the change reaches
+    // the window's slot for the list, unless the subclass was current already.
+    bool select(quint32 number, bool announce = true);
+    void selectLast();
+    void selectPrevious();
+    void selectNext();
+    // Takes the current subclass off both lists; a neighbour becomes current.
+    void removeCurrent();
+
+    // Lists exactly these numbers as invalid.
+    void refreshInvalid(const QList<quint32>& numbers);
+    // Lists or unlists one subclass as its verdict says.
+    void updateInvalidEntry(quint32 number, bool valid);
+
+private:
+    // Where number stands in the invalid list, or where it would go.
+    int invalidPosition(quint32 number) const;
+    bool listedInvalid(quint32 number) const;
+    // Shows the invalid list and its caption as its entries say.
+    void showInvalidState();
+
+    QComboBox* subclasses;
+    QComboBox* invalid;
+    QLabel* invalidCaption;
+};
