@@ -6,6 +6,7 @@
 #include "peakmemory.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
+    // The windows remember recent files and their size in settings of their own, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
 

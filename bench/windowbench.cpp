@@ -1,6 +1,7 @@
-// The window on large configurations: Open, moving to the next subclass and single keystrokes,
-// in one offscreen window driven as a user would drive it. Every timed step ends once the
-// events it posted (layout, repaint) are handled, so what it costs on screen is counted too.
+// The window on large configurations: Open, moving to the next subclass, single keystrokes and
+// what the undo history of keystrokes holds, in one offscreen window driven as a user would drive
+// it. Every timed step ends once the events it posted (layout, repaint) are handled, so what it
+// costs on screen is counted too.
 #include "benchfiles.h"
 #include "cases.h"
 #include "goals.h"
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <functional>
 #include <memory>
@@ -248,6 +251,85 @@ void keystroke_case(benchmark::State& state, int subclasses, const char* editNam
     select_step(list, 0);
 }
 
+// Keystrokes that each start a step of the undo history of their own: a digit or Backspace typed
+// into the first axle weight and the second in turn, so that no keystroke joins the step of the
+// one before. The texts come back to where they were every four keystrokes.
+class AlternatingKeys
+{
+public:
+    // Shows the first subclass of the configuration of that size.
+    explicit AlternatingKeys(int subclasses)
+    {
+        Vorlan& window = window_with(subclasses);
+        select_step(child<QComboBox>(window, "comboBoxSubclasses"), 0);
+        edits[0] = child<QLineEdit>(window, "MaxAxleWeightEdit1");
+        edits[1] = child<QLineEdit>(window, "MaxAxleWeightEdit2");
+    }
+    // Whether both edits are there; a case without them stops with an error.
+    bool found(benchmark::State& state) const
+    {
+        if (!edits[0] || !edits[1])
+            state.SkipWithError("axle weight edits not found");
+        return edits[0] && edits[1];
+    }
+    Q_NEVER_INLINE void type()
+    {
+        QLineEdit* edit = edits[count % 2];
+        edit->end(false);
+        key_step(edit, count % 4 < 2 ? Qt::Key_5 : Qt::Key_Backspace);
+        ++count;
+    }
+    // Brings both texts back.
+    void finish()
+    {
+        while (count % 4 != 0)
+            type();
+    }
+
+private:
+    QLineEdit* edits[2] = {};
+    int count = 0;
+};
+
+void new_step_key_case(benchmark::State& state, int subclasses)
+{
+    AlternatingKeys keys(subclasses);
+    if (!keys.found(state))
+        return;
+    for (auto _ : state)
+        keys.type();
+    keys.finish();
+}
+
+// The heap in use, as the allocator counts it: what the program holds, not what the system gave.
+double heap_megabytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd) / 1e6;
+}
+
+// What 1,000 steps of keystrokes add to the heap. The window then opens the file again, so that
+// the cases after this one start from an empty history.
+void history_memory_case(benchmark::State& state, int subclasses)
+{
+    const int steps = 1000;
+    AlternatingKeys keys(subclasses);
+    if (!keys.found(state))
+        return;
+    double added = 0.0;
+    for (auto _ : state) {
+        const double before = heap_megabytes();
+        for (int i = 0; i < steps; ++i)
+            keys.type();
+        added = heap_megabytes() - before;
+    }
+    keys.finish();
+    bench_window().opened = -1;
+    state.counters["history_MB"] = added;
+    if (added > 50.0)
+        state.SkipWithError("1,000 undo steps added more than 50 MB");
+}
+
 void add(const std::string& what, int subclasses, std::function<void(benchmark::State&)> body)
 {
     const std::string name = what + "/" + std::to_string(subclasses);
@@ -271,6 +353,8 @@ void register_window_benchmarks()
             [=](benchmark::State& state) { reopen_case(state, subclasses); });
         add("window_next_subclass", subclasses,
             [=](benchmark::State& state) { next_subclass_case(state, subclasses); });
+        add("window_key_new_step", subclasses,
+            [=](benchmark::State& state) { new_step_key_case(state, subclasses); });
         for (Listed listed : {Listed::asRead, Listed::halfInvalid}) {
             const char* variant = listed == Listed::halfInvalid ? "/half_invalid" : "";
             add(std::string("window_axle_weight_key") + variant, subclasses,
@@ -284,8 +368,16 @@ void register_window_benchmarks()
         }
     }
 
+    // One run only: it measures memory, and the keystrokes it types are timed by the case above.
+    benchmark::RegisterBenchmark("window_history_memory/10000",
+                                 [](benchmark::State& state) { history_memory_case(state, 10000); })
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+
     add_goal({"per-axle keystroke at 10,000 within 1.5x the one at 100",
               "window_axle_weight_key/10000", "window_axle_weight_key/100", 1.5, false});
+    add_goal({"keystroke starting a new undo step at 10,000 within 1.5x the one at 100",
+              "window_key_new_step/10000", "window_key_new_step/100", 1.5, false});
     add_goal({"Open to first subclass shown within 3x the load", "window_open/10000", "load/10000",
               3.0, false});
 }

@@ -21,15 +21,6 @@ class TestFieldEditing : public QObject, Fixture
         const QString text = window->configuration().get_subclass(number).section_text();
         return text.split('\n').filter(QRegExp("^(max_axle|min_axle|tyre)")).join(' ');
     }
-    // What the two vehicle pictures hold, to tell whether they were drawn again.
-    QString pictures() const
-    {
-        QStringList seen;
-        for (const QGraphicsScene* scene : windowScenes(window.get()))
-            for (const QGraphicsItem* item : scene->items())
-                seen << QString("%1@%2").arg(item->type()).arg(item->scenePos().x());
-        return seen.join(' ');
-    }
     // The constraint edits of a kind: "shown | held", the texts of the line edits ("-" when
     // hidden) and the record's values.
     QString constraints(int subclass, const QString& kind) const
@@ -53,7 +44,7 @@ class TestFieldEditing : public QObject, Fixture
 private slots:
     void init()
     {
-        window = std::make_unique<Vorlan>();
+        newWindow();
         window->show(); // check boxes take clicks only when laid out on screen
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->openConfiguration(QStringLiteral(VORLAN_EXAMPLES "/motorway-site.conf"));
@@ -93,7 +84,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, colour);
         select(12);
-        const QString before = pictures();
+        const QString before = pictures(window.get());
         QLineEdit* typedInto = edit(field);
         retype(typedInto, cell("typed"));
         QCOMPARE(background(typedInto), colour);
@@ -104,7 +95,7 @@ private slots:
         QCOMPARE(listedInvalid(12), colour == "red" && !field.contains("Reclass"));
         // A new axle configuration changes the vehicle drawn.
         if (field == "lineEditConfString")
-            QVERIFY(pictures() != before);
+            QVERIFY(pictures(window.get()) != before);
 
         // Edits go nowhere while the number field names no subclass.
         retype(edit("lineEditSubclass"), "012");

@@ -12,6 +12,20 @@ class TestFileCommands : public QObject, Fixture
     const QString previous = siteHeader + "[subclass_9]\n";
 
     QString current() const { return widget<QComboBox>("comboBoxSubclasses")->currentText(); }
+    // Opens a file, or closes the window, as a user would: "Open", "New" or "Exit" from the menus,
+    // the second file of the recent list, a file dropped onto a field, or a path given "by name".
+    void reach(const QString& way, const QString& path)
+    {
+        if (way == "by name")
+            QVERIFY(!window->openConfiguration(path));
+        else if (way == "dropped")
+            QVERIFY(drop(edit("lineEditAlias"), {path}));
+        else if (way == "recent")
+            widget<QMenu>("menuRecentFiles")->actions().value(1)->trigger();
+        else
+            widget<QAction>("action" + way)->trigger();
+        QTest::qWait(50); // a drop is opened once it is over
+    }
     bool picturesEmpty() const
     {
         const QList<QGraphicsScene*> scenes = windowScenes(window.get());
@@ -22,7 +36,7 @@ class TestFileCommands : public QObject, Fixture
 private slots:
     void init()
     {
-        window = std::make_unique<Vorlan>();
+        newWindow();
         window->show();
     }
 
@@ -79,7 +93,7 @@ private slots:
         // The button clicked in a message box, which is otherwise closed; where the write goes
         // ("missing": into no folder); "title|part of the text" of each dialog shown, joined by
         // '#'; what site1.conf holds afterwards.
-        const QString save = "actionSave", one = sectionText(1, truckBody);
+        const QString save = "actionSaveAs", one = sectionText(1, truckBody);
         const QString twins = one + sectionText(7, truckBody);
         const QString other = sectionText(2, QString(truckBody).replace("=4\n", "=5\n"));
         QString edited = sectionText(1, truckBody).replace("176.5", "196.133");
@@ -105,10 +119,12 @@ private slots:
              siteHeader + twins},
             {"missing folder", save, one, "", "", "missing",
              notSaved + "missing/site1.conf:\nNo such file or directory\n", previous},
-            {"new, empty country", "actionNew", one, "lineEditCountry", "", "",
-             "Could not save configuration|", previous},
+            // The edits typed into the header are not saved into in.conf.
+            {"new, empty country", "actionNew", one, "lineEditCountry", "Discard", "",
+             "Save changes?|in.conf has changes#Could not save configuration|", previous},
             // A zero in a converted field stands for no value.
-            {"new", "actionNew", one, "lineEditMinAvgAxleWeight 0", "", "", saveAs, siteHeader},
+            {"new", "actionNew", one, "lineEditMinAvgAxleWeight 0", "Discard", "",
+             "Save changes?|#" + saveAs, siteHeader},
         };
         addRows({"action", "subclasses", "steps", "button", "write", "dialogs", "written"}, rows);
     }
@@ -127,9 +143,11 @@ private slots:
             [&] { widget<QAction>(action)->trigger(); },
             [&](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                    QVERIFY(!box->parentWidget() && box->icon() == QMessageBox::Warning);
-                    if (!button.isEmpty())
-                        box->button(button == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+                    QVERIFY(!box->parentWidget());
+                    QCOMPARE(box->icon(), box->windowTitle() == "Save changes?"
+                                              ? QMessageBox::Question
+                                              : QMessageBox::Warning);
+                    press(box, button);
                     return;
                 }
                 chooseFile(modal, dir.filePath(write == "missing" ? "missing/site1" : "site1"));
@@ -144,14 +162,19 @@ private slots:
         }
         QCOMPARE(readFile(path), written);
         QCOMPARE(QDir(dir.path()).entryList({"site1*"}), QStringList{"site1.conf"});
-        const bool created = action == "actionNew" && written != previous;
+        // Once written, the file is the configuration's, unmodified; until then, nothing changed.
+        const bool saved = written != previous;
         QCOMPARE(window->windowTitle(),
-                 "Vorlan v3.4.3 " + (created ? path : dir.filePath("in.conf")));
-        if (action == "actionSave")
+                 "Vorlan v3.4.3 " + (saved ? path : dir.filePath("in.conf")) + "[*]");
+        QCOMPARE(window->isWindowModified(), !saved && !cell("steps").isEmpty());
+        if (action != "actionNew")
+            return;
+        QCOMPARE(window->configuration().subclass_count(), saved ? 0 : 1);
+        if (!saved)
             return;
 
-        // Refused or not, the window shows none of the subclasses the configuration no longer
-        // holds, and the first subclass of the new one gets the whole panel, axle 1 included.
+        // The window shows none of the subclasses the configuration no longer holds, and the
+        // first subclass of the new one gets the whole panel, axle 1 included.
         QCOMPARE(widget<QComboBox>("comboBoxSubclasses")->count(), 0);
         QCOMPARE(onScreen(window.get(), {"lineEditSubclass", "frameSubclassBottom"}),
                  QStringList({"lineEditSubclass= red", "frameSubclassBottom hidden"}));
@@ -168,7 +191,10 @@ private slots:
         open(QString(siteHeader).replace("country", "g_acceleration_constant=9.81\ncountry"));
         perform(window.get(), {"lineEditMinAvgAxleWeight 2"});
         answerModals([&] { widget<QAction>("actionNew")->trigger(); },
-                     [&](QWidget* modal) { chooseFile(modal, dir.filePath("new")); });
+                     [&](QWidget* modal) {
+                         press(modal, "Discard");
+                         chooseFile(modal, dir.filePath("new"));
+                     });
         const QString written = readFile(dir.filePath("new.conf"));
         QVERIFY2(written.contains("\ng_acceleration_constant=9.81\n") &&
                      written.contains("\nmin_avg_axle_weight__kN=19.62\n"),
@@ -261,13 +287,21 @@ private slots:
                  exists ? "9" : "");
     }
 
-    void partlyReadFileWarns()
+    void partlyReadFile_data()
+    {
+        // The save, the answer to "Save anyway?" (none: the box is closed), and whether the file
+        // read in part is written.
+        addRows({"save", "answer", "written"}, {{"over it, no", "actionSave", "", "no"},
+                                                {"over it, yes", "actionSave", "Yes", "yes"},
+                                                {"elsewhere", "actionSaveAs", "", "no"}});
+    }
+    void partlyReadFile()
     {
         // Line 20 is broken: 7 of the header, 9 of subclass 1, a blank, 3 of subclass 2.
-        const QString path = writeFile(dir, "partly.conf",
-                                       siteHeader + sectionText(1, truckBody) +
-                                           "[subclass_2]\ncategory=4\nnumber_of_axles 2\n\n" +
-                                           sectionText(3, truckBody));
+        const QString text = siteHeader + sectionText(1, truckBody) +
+                             "[subclass_2]\ncategory=4\nnumber_of_axles 2\n\n" +
+                             sectionText(3, truckBody);
+        const QString path = writeFile(dir, "partly.conf", text);
         const QStringList warnings = answerModals([&] { window->openConfiguration(path); });
         QCOMPARE(warnings.size(), 1);
         QVERIFY2(warnings[0].contains("line 20:\nnumber_of_axles 2\n") &&
@@ -275,7 +309,154 @@ private slots:
                  qPrintable(warnings[0]));
         // Shown as far as it was read.
         QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")), QStringList{"1"});
-        QCOMPARE(edit("lineEditSubclass")->text(), "1");
+
+        const auto save = [&](const QString& action) {
+            return answerModals([&] { widget<QAction>(action)->trigger(); },
+                                [&](QWidget* modal) {
+                                    press(modal, cell("answer"));
+                                    chooseFile(modal, dir.filePath("elsewhere.conf"));
+                                });
+        };
+        const QStringList asked = save(cell("save"));
+        const bool over = cell("save") == "actionSave";
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].startsWith(over ? "Save anyway?|" : "Save as|") &&
+                     (!over || asked[0].contains("line 20:\nnumber_of_axles 2\n")),
+                 qPrintable(asked[0]));
+        QCOMPARE(readFile(path) != text, cell("written") == "yes");
+        QCOMPARE(QFile::exists(dir.filePath("elsewhere.conf")), !over);
+        // Once written over, or saved elsewhere, there is nothing left to lose.
+        QCOMPARE(save("actionSave").size(), cell("answer").isEmpty() && over ? 1 : 0);
+    }
+
+    void leavingTheConfiguration_data()
+    {
+        // How the configuration would be left, the file reached (in.conf/x.conf: through a file),
+        // the answer to "Save changes?" (none: the box is closed, which cancels), and the reason
+        // given when the file cannot be opened.
+        for (const char* column : {"way", "file", "answer", "reason"})
+            QTest::addColumn<QString>(column);
+        for (const char* way : {"Exit", "Open", "New", "recent", "dropped"})
+            for (const char* answer : {"Save", "Discard", ""})
+                QTest::addRow("%s, %s", way, *answer ? answer : "closed")
+                    << way << "other.conf" << answer << "";
+        const QString missing = "No such file or directory";
+        QTest::newRow("missing, by name") << "by name"
+                                          << "missing.conf"
+                                          << "Discard" << missing;
+        QTest::newRow("missing, dropped") << "dropped"
+                                          << "missing.conf"
+                                          << "Discard" << missing;
+        QTest::newRow("missing, recent") << "recent"
+                                         << "missing.conf"
+                                         << "Discard" << missing;
+        QTest::newRow("folder, dropped") << "dropped"
+                                         << "folder"
+                                         << "Discard"
+                                         << "directory";
+        QTest::newRow("not a folder, Open") << "Open"
+                                            << "in.conf/x.conf"
+                                            << "Discard"
+                                            << "Not a directory";
+    }
+    void leavingTheConfiguration()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, answer);
+        QFETCH(QString, reason);
+        const QString path = dir.filePath(cell("file")), fresh = dir.filePath("new.conf");
+        QDir(dir.path()).mkdir("folder");
+        // Second on the recent list; a missing file is gone only after it was opened.
+        const bool gone = cell("file") == "missing.conf";
+        window->openConfiguration(writeFile(dir, gone ? "missing.conf" : "other.conf",
+                                            siteHeader + sectionText(2, truckBody)));
+        QFile::remove(dir.filePath("missing.conf"));
+        open(siteHeader + sectionText(1, truckBody));
+        const QString in = dir.filePath("in.conf");
+        perform(window.get(), {"lineEditAlias 7"});
+
+        const QStringList shown = answerModals([&] { reach(way, path); },
+                                               [&](QWidget* modal) {
+                                                   press(modal, answer);
+                                                   chooseFile(modal, way == "New" ? fresh : path);
+                                               });
+        // Asked first, unless the file is known not to open; saved without a dialog; then,
+        // unless cancelled, the file dialog of Open or New, or why the file does not open.
+        const bool opens = reason.isEmpty(), goesOn = opens && !answer.isEmpty();
+        QCOMPARE(shown.first() ==
+                     "Save changes?|" + in + " has changes that are not saved. Save them first?",
+                 opens || way == "Open");
+        if (opens)
+            QCOMPARE(shown.size(), goesOn && (way == "Open" || way == "New") ? 2 : 1);
+        else
+            QVERIFY2(shown.last().startsWith("Cannot open configuration|" + path) &&
+                         shown.last().contains(reason),
+                     qPrintable(shown.last()));
+        QCOMPARE(readFile(in).contains("\nalias=7\n"), answer == "Save");
+        if (way == "Exit") {
+            QCOMPARE(window->isVisible(), !goesOn);
+            return;
+        }
+        QCOMPARE(window->windowTitle(),
+                 "Vorlan v3.4.3 " + (goesOn ? (way == "New" ? fresh : path) : in) + "[*]");
+        QCOMPARE(window->isWindowModified(), !goesOn);
+        QCOMPARE(window->configuration().has_subclass(1), !goesOn);
+        // A file that is gone leaves the recent list when chosen or dropped.
+        const int listed = widget<QMenu>("menuRecentFiles")->actions().size() - 2;
+        QCOMPARE(listed, gone && way != "by name" ? 1 : 2 + (way == "New" && goesOn));
+    }
+
+    void recentFiles()
+    {
+        const auto entries = [&] {
+            QStringList texts;
+            for (const QAction* entry : widget<QMenu>("menuRecentFiles")->actions())
+                texts << entry->text();
+            return texts;
+        };
+        // Twelve files opened or saved one after the other: the last ten, newest first.
+        QStringList expected;
+        for (int i = 1; i <= 12; ++i) {
+            const QString path = writeFile(dir, QString("f%1.conf").arg(i), siteHeader);
+            if (i == 12) {
+                answerModals([&] { widget<QAction>("actionSaveAs")->trigger(); },
+                             [&](QWidget* modal) { chooseFile(modal, path); });
+            } else {
+                window->openConfiguration(path);
+            }
+            if (i > 2)
+                expected.prepend(path);
+        }
+        for (int i = 0; i < expected.size(); ++i)
+            expected[i].prepend(i < 9 ? QString("&%1 ").arg(i + 1) : QString("10 "));
+        QCOMPARE(entries(), expected + QStringList({"", "Clear List"}));
+
+        // Opened again, a file comes first.
+        window->openConfiguration(dir.filePath("f5.conf"));
+        QVERIFY(entries()[0].endsWith("/f5.conf") && entries()[1].endsWith("/f12.conf"));
+
+        widget<QMenu>("menuRecentFiles")->actions().last()->trigger();
+        QCOMPARE(entries(), QStringList({"", "Clear List"}));
+        QVERIFY(!widget<QMenu>("menuRecentFiles")->menuAction()->isEnabled());
+    }
+
+    void settingsKeptForTheNextWindow()
+    {
+        QDir(dir.path()).mkdir("site");
+        const QString path = writeFile(dir, "site/a.conf", siteHeader);
+        answerModals([&] { widget<QAction>("actionOpen")->trigger(); },
+                     [&](QWidget* dialog) { chooseFile(dialog, path); });
+        window->resize(1010, 720);
+        QVERIFY(window->close());
+
+        Vorlan next;
+        QCOMPARE(next.width(), 1010);
+        QString folder;
+        answerModals([&] { next.findChild<QAction*>("actionOpen")->trigger(); },
+                     [&](QWidget* dialog) {
+                         folder = qobject_cast<QFileDialog*>(dialog)->directory().path();
+                     });
+        QCOMPARE(folder, dir.filePath("site"));
     }
 
     void subclassWithoutAxlesShowsNothingOfAnother()

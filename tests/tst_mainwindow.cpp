@@ -1,4 +1,4 @@
-// The main window as it comes up: title, state, validators, Exit, About, updates.
+// The main window as it comes up: title, command line, state, validators, About, updates.
 // Every test runs under a German default locale, where a decimal point is a group separator.
 #include "app/about.h"
 #include "tests/windowdriver.h"
@@ -16,7 +16,7 @@ public slots:
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-    void init() { window = std::make_unique<Vorlan>(); }
+    void init() { newWindow(); }
 
     void identityTitleAndStartLine()
     {
@@ -25,7 +25,21 @@ private slots:
                      '|' + QCoreApplication::applicationVersion(),
                  QStringLiteral("Dravlin d.o.o|Vorlan|3.4.3"));
         QTest::ignoreMessage(QtDebugMsg, "Starting Vorlan v3.4.3");
-        QCOMPARE(Vorlan().windowTitle(), QStringLiteral("Vorlan v3.4.3"));
+        // Shown without the mark of a modified configuration, "*".
+        QCOMPARE(Vorlan().windowTitle(), QStringLiteral("Vorlan v3.4.3[*]"));
+    }
+
+    void versionWithoutWindow()
+    {
+        // No display is needed: the platform is one that does not exist.
+        QProcess vorlan;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "none");
+        vorlan.setProcessEnvironment(environment);
+        vorlan.start(VORLAN_EXE, {"--version"});
+        QVERIFY(vorlan.waitForFinished(10000));
+        QCOMPARE(vorlan.exitCode(), 0);
+        QCOMPARE(vorlan.readAllStandardOutput(), "Vorlan 3.4.3\n");
     }
 
     void initiallyOnlyTheHeader()
@@ -60,13 +74,6 @@ private slots:
         QTest::keyClicks(typedInto, cell("typed"));
         QTEST(typedInto->text(), "kept");
         QTEST(QString(typedInto->hasAcceptableInput() ? "yes" : "no"), "acceptable");
-    }
-
-    void exitClosesTheWindow()
-    {
-        window->show();
-        widget<QAction>("actionExit")->trigger();
-        QVERIFY(!window->isVisible());
     }
 
     void aboutShowsVersionAndIconAndEscapeClosesIt()

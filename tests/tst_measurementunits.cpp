@@ -54,7 +54,7 @@ class TestMeasurementUnits : public QObject, Fixture
 private slots:
     void init()
     {
-        window = std::make_unique<Vorlan>();
+        newWindow();
         open(confText); // showing subclass 13
         dialog = std::make_unique<MeasurementUnits>(nullptr, 1, 0, 9.80665f);
         g = dialog->findChild<QLineEdit*>("lineEditG");
@@ -143,6 +143,10 @@ private slots:
             QVERIFY2(state == "radioButtonMeters radioButtonTons 9.806650", opener);
             QCOMPARE(window->displayUnits().weightUnit(), quint8(1));
         }
+        // The units chosen are those of the next window too, whatever it opens.
+        Vorlan next;
+        QCOMPARE(next.displayUnits().weightUnit(), quint8(1));
+        QCOMPARE(next.findChild<QLabel*>("labelMaxGrossWeight")->text(), "Max. GVW (lb):");
     }
 
     void valuesShownInNewUnits_data()

@@ -62,7 +62,7 @@ private slots:
         // As high as the window's views.
         view = std::make_unique<QGraphicsView>();
         view->resize(1000, 90);
-        window = std::make_unique<Vorlan>();
+        newWindow();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -74,6 +74,8 @@ inline QStringList shownEdits(const QWidget* window, const QString& prefix)
 inline void chooseFile(QWidget* modal, const QString& path)
 {
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        // Not the file the dialog started at, which it may still be selecting.
+        dialog->selectFile(path);
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
         static_cast<QDialog*>(dialog)->done(path.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
     }
@@ -108,16 +110,48 @@ inline QStringList listedNumbers(const QComboBox* box)
     return numbers;
 }
 
-// Each step types into the line edit it names ("lineEditCopy 25"), or clicks the button it names.
+// Each step types into the line edit it names ("lineEditCopy 25"), picks an item of the combo box
+// it names ("comboBoxAddConstraint=Distance"), or clicks the button or check box it names.
 // Buttons take clicks only while the window is on screen.
 inline void perform(const QWidget* window, const QStringList& steps)
 {
     for (const QString& step : steps) {
         if (auto* edit = window->findChild<QLineEdit*>(step.section(' ', 0, 0)))
             retype(edit, step.section(' ', 1));
+        else if (auto* box = window->findChild<QComboBox*>(step.section('=', 0, 0)))
+            box->setCurrentText(step.section('=', 1));
         else
-            QTest::mouseClick(window->findChild<QPushButton*>(step), Qt::LeftButton);
+            QTest::mouseClick(window->findChild<QAbstractButton*>(step), Qt::LeftButton);
     }
+}
+
+// Clicks the button of a message box that has the text given ("Save", "Yes"); an empty text
+// leaves the box alone.
+inline void press(QWidget* modal, const QString& text)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        for (QAbstractButton* button : box->buttons())
+            if (!text.isEmpty() && button->text().remove('&') == text)
+                return button->click();
+}
+
+// Drops files onto a widget, as a file manager would: as addresses and as text, which a line edit
+// would take.
+inline bool drop(QWidget* target, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    data.setText(paths.join('\n'));
+    // The drop goes where the drag was taken in.
+    QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent dropped(enter.pos(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return enter.isAccepted() && dropped.isAccepted();
 }
 
 // Runs action and hands each modal dialog it opens to answer; a dialog left open is closed, so
@@ -179,6 +213,16 @@ inline QList<QGraphicsScene*> windowScenes(const QWidget* window)
     return scenes;
 }
 
+// What the two vehicle pictures hold, to tell whether they were drawn again.
+inline QString pictures(const QWidget* window)
+{
+    QStringList seen;
+    for (const QGraphicsScene* scene : windowScenes(window))
+        for (const QGraphicsItem* item : scene->items())
+            seen << QString("%1@%2").arg(item->type()).arg(item->scenePos().x());
+    return seen.join(' ');
+}
+
 // What each window test holds: a scratch folder and the window its init() makes. The test object
 // is built after the application object, so this also sets up what main() would.
 struct Fixture
@@ -187,6 +231,17 @@ struct Fixture
     {
         applyApplicationIdentity();
         initEmbeddedResources();
+        // Settings of this test alone: test programs run side by side, and never touch the
+        // user's own.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
+    QTemporaryDir settingsDir;
+    // A window as on the program's first run.
+    void newWindow()
+    {
+        QSettings().clear();
+        window = std::make_unique<Vorlan>();
     }
     QTemporaryDir dir;
     std::unique_ptr<Vorlan> window;

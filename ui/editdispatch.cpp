@@ -4,8 +4,11 @@
 
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
+#include "ui/edithistory.h"
 #include "ui/fieldcolours.h"
 #include "ui/subclasslists.h"
+#include "ui/undo/headeredit.h"
+#include "ui/undo/subclassedit.h"
 #include "ui_vorlan.h"
 #include "units/constrainttexts.h"
 
@@ -93,6 +96,59 @@ void storeConstraint(Subclass& subclass, const ConstraintPanel::Entry& entry, co
         subclass.set_constraint(value, entry.index, entry.kind);
 }
 
+// What a step names the field it was typed into.
+QString cellName(const AxleRows::Cell& cell)
+{
+    switch (cell.list) {
+    case AxleRows::List::maxDistance:
+        return Vorlan::tr("Max. axle distance %1").arg(cell.index + 1);
+    case AxleRows::List::minDistance:
+        return Vorlan::tr("Min. axle distance %1").arg(cell.index + 1);
+    case AxleRows::List::weight:
+        return Vorlan::tr("Max. axle weight %1").arg(cell.index + 1);
+    case AxleRows::List::tyre:
+        return Vorlan::tr("Tyre type %1").arg(cell.index + 1);
+    }
+    return QString();
+}
+
+QString constraintName(const ConstraintPanel::Entry& entry)
+{
+    if (entry.kind == QLatin1String("adsl_0"))
+        return Vorlan::tr("Total distance constraint");
+    if (entry.kind == QLatin1String("awsl_0"))
+        return Vorlan::tr("Total weight constraint");
+    const QString name = entry.kind == QLatin1String("adsl")   ? Vorlan::tr("distance constraint")
+                         : entry.kind == QLatin1String("awsl") ? Vorlan::tr("weight constraint")
+                                                               : Vorlan::tr("weight limit");
+    return Vorlan::tr("Combined %1 %2").arg(name).arg(entry.index + 1);
+}
+
+QString fieldName(const Ui::Vorlan& form, const QObject* field)
+{
+    const std::pair<const QObject*, const char*> names[] = {
+        {form.lineEditOverrideClass, QT_TRANSLATE_NOOP("Vorlan", "Override class")},
+        {form.lineEditOverrideGroups, QT_TRANSLATE_NOOP("Vorlan", "Override groups")},
+        {form.lineEditAlias, QT_TRANSLATE_NOOP("Vorlan", "Alias")},
+        {form.lineEditCategory, QT_TRANSLATE_NOOP("Vorlan", "Category")},
+        {form.lineEditMaxGrossWeight, QT_TRANSLATE_NOOP("Vorlan", "Max. GVW")},
+        {form.lineEditConfString, QT_TRANSLATE_NOOP("Vorlan", "Axle conf.")},
+        {form.lineEditPrepend, QT_TRANSLATE_NOOP("Vorlan", "Prepend")},
+        {form.lineEditAppend, QT_TRANSLATE_NOOP("Vorlan", "Append")},
+        {form.lineEditReclassUpGvw,
+         QT_TRANSLATE_NOOP("Vorlan", "Reclassify up gross weight limit")},
+        {form.lineEditReclassUpTo, QT_TRANSLATE_NOOP("Vorlan", "Reclassify up to subclass")},
+        {form.lineEditReclassDownGvw,
+         QT_TRANSLATE_NOOP("Vorlan", "Reclassify down gross weight limit")},
+        {form.lineEditReclassDownTo, QT_TRANSLATE_NOOP("Vorlan", "Reclassify down to subclass")},
+        {form.lineEditNumOfAxles, QT_TRANSLATE_NOOP("Vorlan", "Number of axles")},
+    };
+    for (const auto& [edit, name] : names)
+        if (edit == field)
+            return Vorlan::tr(name);
+    return QString();
+}
+
 } // namespace
 
 void Vorlan::textChanged(const QString& text)
@@ -102,19 +158,26 @@ void Vorlan::textChanged(const QString& text)
     Subclass* subclass = currentSubclass();
     if (!subclass)
         return;
+    const Subclass before = *subclass;
 
     QObject* source = sender();
+    QString field = fieldName(*ui, source);
+    bool cleared = false;
     if (const auto cell = axleRows->cellOf(source)) {
         storeAxleValue(*subclass, *cell, text, units);
         axleRows->judge(*subclass, *cell, conf);
         showPicture(subclass);
+        field = cellName(*cell);
     } else if (const auto entry = constraints->entryOf(source)) {
         storeConstraint(*subclass, *entry, text, units);
         const bool total = entry->kind.endsWith(QLatin1String("_0"));
-        if (text.isEmpty() && !total)
+        field = constraintName(*entry);
+        cleared = text.isEmpty() && !total;
+        if (cleared) {
             constraints->closeGap(*subclass, *entry);
-        else
+        } else {
             constraints->judge(*subclass, *entry);
+        }
         if (!total)
             showPicture(subclass);
     } else if (source == ui->lineEditOverrideClass) {
@@ -154,14 +217,22 @@ void Vorlan::textChanged(const QString& text)
         return;
     }
     subclassEdited(*subclass);
+    // A constraint cleared is gone, not typed into: a step of its own.
+    history->record(new SubclassEdit(history->context(),
+                                     (cleared ? tr("clear %1") : tr("typing in %1")).arg(field),
+                                     before, *subclass, cleared ? nullptr : source));
 }
 
 void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
 {
-    // Also runs when a subclass is shown, to lay out its editors.
+    // Also runs when a subclass is shown, to lay out its editors. Typed, the count is a step;
+    // the mark is taken, so that a count shown again later is not mistaken for one typed.
+    const bool typed = ui->lineEditNumOfAxles->isModified();
+    ui->lineEditNumOfAxles->setModified(false);
     Subclass* subclass = currentSubclass();
     if (!subclass)
         return;
+    const Subclass before = *subclass;
     subclass->set_number_of_axles(arg1);
     validateEdit(ui->lineEditNumOfAxles, subclass->is_number_of_axles_valid(),
                  tr("Value must be between 2 and 20"));
@@ -179,6 +250,10 @@ void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
         judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, false);
     }
     subclassEdited(*subclass);
+    if (typed)
+        history->record(new SubclassEdit(
+            history->context(), tr("typing in %1").arg(fieldName(*ui, ui->lineEditNumOfAxles)),
+            before, *subclass, ui->lineEditNumOfAxles));
 }
 
 void Vorlan::judgeReclassifyTarget(const Subclass& subclass, QLineEdit* target, bool typed)
@@ -211,10 +286,15 @@ void Vorlan::on_buttonAddConstraint_clicked()
     const auto added = constraints->newConstraint(axleRows->tickedAxles());
     if (!added)
         return;
+    const Subclass before = *subclass;
     subclass->set_constraint(added->value, -1, added->kind);
     constraints->showAdded(*subclass, added->kind);
     axleRows->untickAll();
     subclassEdited(*subclass);
+    const QString name =
+        constraintName({added->kind, subclass->get_constraint_count(added->kind) - 1});
+    history->record(
+        new SubclassEdit(history->context(), tr("add %1").arg(name), before, *subclass));
 }
 
 void Vorlan::subclassEdited(const Subclass& subclass)
@@ -226,7 +306,12 @@ void Vorlan::subclassEdited(const Subclass& subclass)
 
 void Vorlan::storeHeaderValue(HeaderPanel::Field field, const QString& value)
 {
+    const QString before = header->stored(conf, field);
     HeaderPanel::store(conf, field, value);
+    history->record(new HeaderEdit(
+        history->context(), tr("typing in %1").arg(header->name(field)),
+        [field](Conf& edited, const QString& stored) { HeaderPanel::store(edited, field, stored); },
+        before, value, StepContext::Shown::Change::header, int(field)));
     header->judge(conf, field);
     using Field = HeaderPanel::Field;
     if (field != Field::minAxleDistance && field != Field::maxAxleDistance)

@@ -10,16 +10,12 @@
 
 using Kind = DisplayUnits::Kind;
 
-namespace {
-
-} // namespace
-
 HeaderPanel::HeaderPanel(Ui::Vorlan& form, const DisplayUnits& units, QObject* parent)
     : QObject(parent), units(units), gButton(form.buttonGConstant),
       rows{{
-          {form.lineEditVersion, nullptr, std::nullopt, &Conf::get_classification_version, nullptr,
-           QString()},
-          {form.lineEditCountry, nullptr, std::nullopt, &Conf::get_country_code,
+          {form.lineEditVersion, form.labelVersion, std::nullopt, &Conf::get_classification_version,
+           nullptr, QString()},
+          {form.lineEditCountry, form.labelCountry, std::nullopt, &Conf::get_country_code,
            &Conf::is_country_code_valid, windowText("Enter a two letter ISO code.")},
           {form.lineEditGroupMaxDist, form.labelGroupMaxDist, Kind::length,
            &Conf::get_group_max_distance__m, &Conf::is_group_max_distance_valid, QString()},
@@ -33,10 +29,10 @@ HeaderPanel::HeaderPanel(Ui::Vorlan& form, const DisplayUnits& units, QObject* p
            &Conf::get_max_axle_distance__m, nullptr, QString()},
           {form.lineEditMinAxleDist, form.labelMaxAxleDist, Kind::length,
            &Conf::get_min_axle_distance__m, &Conf::is_min_axle_distance_valid, QString()},
-          {form.lineEditUnclassified, nullptr, std::nullopt,
+          {form.lineEditUnclassified, form.labelUnclassified, std::nullopt,
            &Conf::get_unclassified_vehicle_subclass, &Conf::is_unclassified_vehicle_subclass_valid,
            QString()},
-          {form.lineEditUncategorised, nullptr, std::nullopt,
+          {form.lineEditUncategorised, form.labelUncategorised, std::nullopt,
            &Conf::get_uncategorised_vehicle_category,
            &Conf::is_uncategorised_vehicle_category_valid, QString()},
       }}
@@ -112,6 +108,11 @@ void HeaderPanel::show(const Conf& conf)
 {
     const QString g = conf.get_g_acceleration_constant();
     showG(g.toFloat() > 0.0f ? g : QStringLiteral("9.80665"));
+    showFields(conf);
+}
+
+void HeaderPanel::showFields(const Conf& conf)
+{
     for (int i = 0; i < int(rows.size()); ++i) {
         const Row& shown = rows[i];
         const QString value = (conf.*shown.value)();
@@ -126,6 +127,20 @@ void HeaderPanel::writeTo(Conf& conf) const
 {
     for (int i = 0; i < int(rows.size()); ++i)
         store(conf, static_cast<Field>(i), fileValue(rows[i]));
+}
+
+QString HeaderPanel::stored(const Conf& conf, Field field) const
+{
+    return (conf.*row(field).value)();
+}
+
+QString HeaderPanel::name(Field field) const
+{
+    return row(field)
+        .caption->text()
+        .section(QLatin1Char('('), 0, 0)
+        .remove(QLatin1Char(':'))
+        .trimmed();
 }
 
 float HeaderPanel::shownNumber(Field field) const

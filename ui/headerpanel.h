@@ -44,6 +44,12 @@ public:
     static void store(Conf& conf, Field field, const QString& value);
     // Shows a configuration's header, each field coloured by its check, and its g.
     void show(const Conf& conf);
+    // The same without the g.
+    void showFields(const Conf& conf);
+    // What the configuration holds for a field, in file units.
+    QString stored(const Conf& conf, Field field) const;
+    // The field's caption, without its unit.
+    QString name(Field field) const;
     // Colours a field by its check once its value is stored; a field without one keeps its colour.
     void judge(const Conf& conf, Field field);
     // Stores every field as it stands, in file units, into a configuration.
@@ -65,7 +71,7 @@ private:
     struct Row
     {
         QLineEdit* edit;
-        QLabel* caption;
+        QLabel* caption; // with the unit's suffix, where the field has a unit
         std::optional<DisplayUnits::Kind> unit;
         Getter value;
         Check check; // null for fields that take any value

@@ -136,3 +136,48 @@ void Vorlan::showPicture(const Subclass* subclass)
 {
     showVehicle(ui->graphicsViewMin, ui->graphicsViewMax, subclass);
 }
+
+void Vorlan::showStep(const StepContext::Shown& step)
+{
+    using Change = StepContext::Shown::Change;
+    switch (step.change) {
+    case Change::record:
+        subclassEdited(conf.get_subclass(step.subclass));
+        showSubclass(step.subclass);
+        break;
+    case Change::added:
+        lists->insert(step.position, step.subclass);
+        if (lists->count() == 1)
+            showSubclassPanel();
+        subclassEdited(conf.get_subclass(step.subclass));
+        showSubclass(step.subclass);
+        break;
+    case Change::removed:
+        lists->remove(step.subclass);
+        if (lists->count() == 0) {
+            showEmptySubclassPanel();
+            showPicture(nullptr);
+        } else if (step.shownBefore && conf.has_subclass(*step.shownBefore)) {
+            showSubclass(*step.shownBefore);
+        } else if (const auto neighbour = lists->current()) {
+            showSubclass(*neighbour);
+        }
+        break;
+    case Change::g:
+        // Tonnes are shown with the g the header holds, as after Open.
+        if (units.weightUnit() == 0) {
+            const float g = conf.get_g_acceleration_constant().toFloat();
+            units.setWeightFactor(g > 0.0f ? g : DisplayUnits::standardGravity);
+            header->showG(QString::number(double(units.weightFactor()), 'g', 6));
+        }
+        redisplayUnits();
+        [[fallthrough]];
+    case Change::header:
+        // A header limit judges every subclass's distances.
+        header->showFields(conf);
+        lists->refreshInvalid(conf.invalid_subclass_numbers());
+        if (const auto shown = lists->current())
+            showSubclass(*shown);
+        break;
+    }
+}

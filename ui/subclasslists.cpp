@@ -63,13 +63,38 @@ void SubclassLists::append(quint32 number)
     subclasses->addItem(itemText(number));
 }
 
+void SubclassLists::insert(int position, quint32 number)
+{
+    const QSignalBlocker blocker(subclasses);
+    subclasses->insertItem(position, itemText(number));
+}
+
+void SubclassLists::remove(quint32 number, bool announce)
+{
+    if (listedInvalid(number)) {
+        invalid->removeItem(invalidPosition(number));
+        showInvalidState();
+    }
+    const QSignalBlocker blocker(announce ? nullptr : subclasses);
+    subclasses->removeItem(position(number));
+}
+
+int SubclassLists::position(quint32 number) const
+{
+    return subclasses->findText(itemText(number), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+std::optional<quint32> SubclassLists::current() const
+{
+    return numberOf(subclasses->currentText());
+}
+
 bool SubclassLists::select(quint32 number, bool announce)
 {
     // Moving through a long list, the subclass asked for is mostly the current one already.
     if (subclasses->currentText() == itemText(number))
         return true;
-    const int index =
-        subclasses->findText(itemText(number), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = position(number);
     if (index < 0)
         return false;
     const QSignalBlocker blocker(announce ? nullptr : subclasses);
@@ -98,11 +123,8 @@ void SubclassLists::selectNext()
 
 void SubclassLists::removeCurrent()
 {
-    if (const auto number = numberOf(subclasses->currentText()); number && listedInvalid(*number)) {
-        invalid->removeItem(invalidPosition(*number));
-        showInvalidState();
-    }
-    subclasses->removeItem(subclasses->currentIndex());
+    if (const auto number = current())
+        remove(*number, true);
 }
 
 int SubclassLists::invalidPosition(quint32 number) const

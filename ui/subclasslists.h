@@ -32,6 +32,15 @@ public:
     int count() const;
     // Lists one more subclass, at the end.
     void append(quint32 number);
+    // Lists a subclass again at a place it had, without announcing a selection.
+    void insert(int position, quint32 number);
+    // Takes a subclass off both lists. Announced, the subclass that becomes current reaches the
+    // window's slot for the list.
+    void remove(quint32 number, bool announce = false);
+    // Where a subclass is listed; -1 when it is not.
+    int position(quint32 number) const;
+    // The subclass shown, if any.
+    std::optional<quint32> current() const;
     // Makes a listed subclass current; false when it is not listed. Announced, the change reaches
     // the window's slot for the list, unless the subclass was current already.
     bool select(quint32 number, bool announce = true);

@@ -2,8 +2,10 @@
 #include "ui/vorlan.h"
 
 #include "ui/axlerows.h"
+#include "ui/edithistory.h"
 #include "ui/fieldcolours.h"
 #include "ui/subclasslists.h"
+#include "ui/undo/subclasslisting.h"
 #include "ui_vorlan.h"
 
 #include <QLineEdit>
@@ -16,7 +18,12 @@ void Vorlan::on_buttonSubclass_clicked()
     if (!isNumber)
         return;
 
-    if (currentSubclass()) {
+    // Each step is recorded once the window shows its change, which is when the configuration
+    // is announced as changed.
+    if (const Subclass* deleted = currentSubclass()) {
+        auto* step = new SubclassListing(history->context(), tr("delete subclass %1").arg(number),
+                                         SubclassListing::Change::deleted, *deleted,
+                                         lists->position(number));
         conf.remove_subclass(number);
         // The list then shows a neighbour; without one, nothing of the deleted subclass stays.
         lists->removeCurrent();
@@ -24,6 +31,7 @@ void Vorlan::on_buttonSubclass_clicked()
             showEmptySubclassPanel();
             showPicture(nullptr);
         }
+        history->record(step);
         return;
     }
 
@@ -36,6 +44,9 @@ void Vorlan::on_buttonSubclass_clicked()
 
     Subclass subclass = Subclass::from_section({{QStringLiteral("subclass"), typed}});
     subclass.set_category(ui->lineEditUnclassified->text());
+    auto* step = new SubclassListing(history->context(), tr("create subclass %1").arg(number),
+                                     SubclassListing::Change::added, subclass, lists->count(),
+                                     lists->current());
     conf.insert_subclass(number, subclass);
     lists->append(number);
     // A new subclass has no axles yet, so it is listed as invalid.
@@ -47,6 +58,7 @@ void Vorlan::on_buttonSubclass_clicked()
     // The number field held this number before it was created; now it names a subclass.
     on_lineEditSubclass_textChanged(ui->lineEditSubclass->text());
     showPicture(nullptr);
+    history->record(step);
 }
 
 void Vorlan::on_buttonCopy_clicked()
@@ -62,6 +74,9 @@ void Vorlan::on_buttonCopy_clicked()
 
     Subclass copy = *source;
     copy.set_number(target);
+    auto* step = new SubclassListing(
+        history->context(), tr("copy subclass %1 to %2").arg(source->get_number()).arg(target),
+        SubclassListing::Change::added, copy, lists->count(), source->get_number());
     conf.insert_subclass(target, copy);
     lists->append(target);
     subclassEdited(copy);
@@ -69,6 +84,7 @@ void Vorlan::on_buttonCopy_clicked()
     ui->buttonCopy->setEnabled(false);
     validateEdit(ui->lineEditCopy, false, QString());
     lists->selectLast();
+    history->record(step);
 }
 
 void Vorlan::on_lineEditCopy_textEdited(const QString& arg1)

@@ -4,6 +4,9 @@
 #include "app/appidentity.h"
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
+#include "ui/edithistory.h"
+#include "ui/filecommands.h"
+#include "ui/storedsettings.h"
 #include "ui/subclasslists.h"
 #include "ui_vorlan.h"
 
@@ -16,12 +19,10 @@
 
 Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
 {
-    windowTitleText = QStringLiteral("Vorlan ") +
-                      QString::fromLatin1(AppIdentity::version).prepend(QLatin1Char('v'));
-    qDebug().noquote() << "Starting" << windowTitleText;
+    qDebug().noquote() << "Starting Vorlan"
+                       << QString::fromLatin1(AppIdentity::version).prepend(QLatin1Char('v'));
 
     ui->setupUi(this);
-    setWindowTitle(windowTitleText);
 
     // Every edit of a subclass field, fixed or made at run time, reaches the one dispatcher.
     const auto wire = [this](QLineEdit* edit) {
@@ -31,6 +32,14 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     axleRows = std::make_unique<AxleRows>(*ui, units, wire);
     constraints = std::make_unique<ConstraintPanel>(*ui, units, wire);
     lists = std::make_unique<SubclassLists>(*ui);
+
+    history = std::make_unique<EditHistory>(
+        *this, ui->actionUndo, ui->actionRedo,
+        StepContext{conf, [this](const StepContext::Shown& step) { showStep(step); }});
+    connect(history.get(), &EditHistory::changed, this, &Vorlan::configurationChanged);
+    file = std::make_unique<FileCommands>(*this, *ui, conf, *history, [this](const QString& path) {
+        return openConfiguration(path);
+    });
 
     connect(ui->actionNew, &QAction::triggered, this, &Vorlan::menuNewClicked);
     connect(ui->actionOpen, &QAction::triggered, this, &Vorlan::menuOpenClicked);
@@ -84,6 +93,13 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
          {QKeySequence(Qt::Key_Down), QKeySequence(Qt::ALT + Qt::Key_Right)})
         connect(new QShortcut(key, this), &QShortcut::activated, this,
                 [this] { lists->selectNext(); });
+
+    // The units chosen last time; their g is the standard one until a file brings its own.
+    const auto [weight, length] = StoredSettings::unitCodes();
+    if (weight != units.weightUnit() || length != units.lengthUnit()) {
+        units.setUnits(weight, length, DisplayUnits::standardGravity);
+        redisplayUnits();
+    }
 
     // Hiding the subclass fields must not re-flow the rest of the window.
     for (QWidget* widget :

@@ -2,6 +2,7 @@
 
 #include "model/conf.h"
 #include "ui/headerpanel.h"
+#include "ui/undo/stepcontext.h"
 #include "units/displayunits.h"
 
 #include <QMainWindow>
@@ -11,6 +12,8 @@
 
 class AxleRows;
 class ConstraintPanel;
+class EditHistory;
+class FileCommands;
 class QLineEdit;
 class Subclass;
 class SubclassLists;
@@ -19,10 +22,11 @@ namespace Ui {
 class Vorlan;
 }
 
-// The editor's main window. It owns the configuration being edited and the displayed units, runs
-// the file commands, and is where every change to the configuration is made: the panels it
-// composes (the header, the subclass lists, the per-axle editors and the constraints) show the
-// configuration and say what the user touched, but never change it themselves.
+// The editor's main window. It owns the configuration being edited and the displayed units, and
+// is where every change to the configuration is made and recorded in the edit history: the
+// panels it composes (the header, the subclass lists, the per-axle editors and the constraints)
+// show the configuration and say what the user touched, but never change it themselves. Its
+// file commands keep track of the configuration's file.
 class Vorlan : public QMainWindow
 {
     Q_OBJECT
@@ -34,12 +38,18 @@ public:
     const Conf& configuration() const { return conf; }
     const DisplayUnits& displayUnits() const { return units; }
 
-    // Reads the configuration file at path and shows it, as the Open command does once a file
-    // is chosen. A file read only in part is shown as far as it was read, with a warning.
-    void openConfiguration(const QString& path);
+    // Reads the configuration file at path and shows it with a new edit history, as the Open
+    // command does once a file is chosen. A file read only in part is shown as far as it was
+    // read, with a warning. A path that cannot be read leaves the window as it was, with a
+    // warning, and gives false.
+    bool openConfiguration(const QString& path);
     // Makes a subclass current and shows its record in every field, the picture and the lists,
     // as selecting it does; one that is current already is shown again from its record.
     void showSubclass(quint32 number);
+
+signals:
+    // The configuration changed: an edit, an undo or redo, Open or New.
+    void configurationChanged();
 
 private slots:
     void menuNewClicked();
@@ -77,13 +87,16 @@ private:
     void clearSubclassFields();
     void redisplayUnits();
     void showPicture(const Subclass* subclass);
+    // Shows what a step undone or redone changed, as if the user had just made the change.
+    void showStep(const StepContext::Shown& step);
 
     Ui::Vorlan* ui;
-    QString windowTitleText;
     Conf conf;
     DisplayUnits units;
     std::unique_ptr<HeaderPanel> header;
     std::unique_ptr<AxleRows> axleRows;
     std::unique_ptr<ConstraintPanel> constraints;
     std::unique_ptr<SubclassLists> lists;
+    std::unique_ptr<EditHistory> history;
+    std::unique_ptr<FileCommands> file;
 };

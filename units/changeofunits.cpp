@@ -3,7 +3,10 @@
 
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
+#include "ui/edithistory.h"
 #include "ui/fieldcolours.h"
+#include "ui/storedsettings.h"
+#include "ui/undo/headeredit.h"
 #include "ui_vorlan.h"
 #include "units/measurementunits.h"
 
@@ -19,7 +22,8 @@ void Vorlan::menuConfigurationClicked()
     const float g = units.weightUnit() == 0 ? units.weightFactor() : DisplayUnits::standardGravity;
     MeasurementUnits dialog(this, units.weightUnit(), units.lengthUnit(), g);
     connect(&dialog, &MeasurementUnits::sendUnits, this, &Vorlan::receiveUnits);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        StoredSettings::setUnitCodes(units.weightUnit(), units.lengthUnit());
 }
 
 void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
@@ -29,16 +33,24 @@ void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
     // was refused; the other units send no g and the button reads 0.
     const float shownG = weight == 0 ? units.weightFactor() : g;
     header->showG(QString::number(double(shownG), 'g', 6));
+
+    // A g that the header already holds is replaced even by the standard one: otherwise the
+    // file would keep a g that the user has just changed away from.
+    const QString before = conf.get_g_acceleration_constant();
+    const QString after = QString::number(double(units.weightFactor()), 'g', 6);
+    if (units.weightUnit() == 0 &&
+        (units.weightFactor() != DisplayUnits::standardGravity || !before.isEmpty()) &&
+        after != before) {
+        conf.set_g_acceleration_constant(after);
+        history->record(new HeaderEdit(history->context(), tr("set g to %1").arg(after),
+                                       &Conf::set_g_acceleration_constant, before, after,
+                                       StepContext::Shown::Change::g));
+    }
     redisplayUnits();
 }
 
 void Vorlan::redisplayUnits()
 {
-    // A g that the header already holds is replaced even by the standard one: otherwise the
-    // file would keep a g that the user has just changed away from.
-    if (units.weightUnit() == 0 && (units.weightFactor() != DisplayUnits::standardGravity ||
-                                    !conf.get_g_acceleration_constant().isEmpty()))
-        conf.set_g_acceleration_constant(QString::number(double(units.weightFactor()), 'g', 6));
     header->redisplayUnits(conf);
 
     // Also the captions of the reclassification limits, whose values are weights as well.

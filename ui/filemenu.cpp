@@ -1,0 +1,69 @@
+// The File menu's New, Open and Save, as far as they change what the window shows.
+#include "ui/vorlan.h"
+
+#include "ui/axlerows.h"
+#include "ui/filecommands.h"
+#include "ui/subclasslists.h"
+#include "ui_vorlan.h"
+
+#include <QDebug>
+
+void Vorlan::menuNewClicked()
+{
+    if (!file->mayDiscardEdits())
+        return;
+    Conf fresh;
+    if (units.weightUnit() == 0 && units.weightFactor() != DisplayUnits::standardGravity)
+        fresh.set_g_acceleration_constant(QString::number(units.weightFactor(), 'g', 6));
+    header->writeTo(fresh);
+    // Until the new configuration is written, the window keeps the one it has.
+    const QString path = file->writeNew(fresh);
+    if (path.isEmpty())
+        return;
+    conf = fresh;
+    showEmptySubclassPanel();
+    showPicture(nullptr);
+    file->began(path);
+}
+
+void Vorlan::menuOpenClicked()
+{
+    file->open();
+}
+
+bool Vorlan::openConfiguration(const QString& path)
+{
+    if (!FileCommands::canOpen(path))
+        return false;
+    conf = Conf(path);
+
+    const float g = conf.get_g_acceleration_constant().toFloat();
+    if (units.weightUnit() == 0 && g > 0.0f) {
+        units.setWeightFactor(g);
+        qDebug() << "New conversion weight" << units.weightFactor();
+    }
+
+    clearSubclassFields();
+    lists->clear();
+    header->show(conf);
+    const QList<quint32> numbers = conf.get_subclass_numbers();
+    lists->fill(numbers);
+    lists->refreshInvalid(conf.invalid_subclass_numbers());
+    if (!numbers.isEmpty()) {
+        showSubclassPanel();
+        showSubclass(numbers.constFirst());
+    } else {
+        // Nothing of the configuration shown before may stay on screen, and the number field
+        // stays at hand for the first subclass.
+        showEmptySubclassPanel();
+        showPicture(nullptr);
+    }
+    axleRows->showFirstAxle();
+    file->began(path);
+    return true;
+}
+
+void Vorlan::menuSaveClicked()
+{
+    file->save();
+}
