@@ -380,6 +380,9 @@ void register_window_benchmarks()
               "window_key_new_step/10000", "window_key_new_step/100", 1.5, false});
     add_goal({"Open to first subclass shown within 3x the load", "window_open/10000", "load/10000",
               3.0, false});
+    add_goal({"header limit keystroke at 10,000 within 1.5x the one at 100",
+              "window_max_axle_distance_key/10000", "window_max_axle_distance_key/100", 1.5,
+              false});
 }
 
 void release_window_benchmarks()

@@ -153,6 +153,17 @@ float Subclass::sum_max_distances() const
     return sum_of(max_distances);
 }
 
+float Subclass::highest_max_distance() const
+{
+    float highest = -qInf();
+    for (const QString& entry : max_distances) {
+        const float value = entry.toFloat();
+        if (value > highest)
+            highest = value;
+    }
+    return highest;
+}
+
 bool Subclass::is_max_axle_weight_valid(int index) const
 {
     if (!held(max_axle_weights, index)) {

@@ -100,8 +100,14 @@ public:
     bool is_country_code_valid() const;
     bool is_unclassified_vehicle_subclass_valid() const;
     bool is_uncategorised_vehicle_category_valid() const;
+    bool is_min_2axle_truck_spacing_valid() const;
+    bool is_min_avg_axle_weight_valid() const;
     bool is_min_axle_distance_valid() const;
     MaxAxleDistance check_max_axle_distance() const;
+    // The same, given the highest max. axle distance the subclasses hold.
+    MaxAxleDistance check_max_axle_distance(float highest_subclass_max) const;
+    // The highest entry of every subclass's max. axle distances; -infinity without any.
+    float highest_max_distance() const;
     bool is_header_valid_for_saving() const;
 
     const QStringList& get_country_codes() const;

@@ -2,8 +2,11 @@
 #include "model/conf.h"
 
 #include "model/countrycodes.h"
+#include "model/finitereal.h"
 
 #include <QtNumeric>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +22,12 @@ bool positive_finite(const QString& text)
 {
     const float value = text.toFloat();
     return value > 0.0f && qIsFinite(value);
+}
+
+bool ascii_letter(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
 }
 
 } // namespace
@@ -37,7 +46,20 @@ bool Conf::is_group_max_distance_valid() const
 
 bool Conf::is_country_code_valid() const
 {
-    return country_codes().contains(get_country_code().toUpper());
+    // Upper-casing another letter can make a listed code: "ß" becomes "SS".
+    const QString code = get_country_code();
+    return code.size() == 2 && ascii_letter(code.at(0)) && ascii_letter(code.at(1)) &&
+           country_codes().contains(code.toUpper());
+}
+
+bool Conf::is_min_2axle_truck_spacing_valid() const
+{
+    return is_finite_real(get_min_2axle_truck_spacing__m());
+}
+
+bool Conf::is_min_avg_axle_weight_valid() const
+{
+    return is_finite_real(get_min_avg_axle_weight__kN());
 }
 
 bool Conf::is_unclassified_vehicle_subclass_valid() const
@@ -61,22 +83,37 @@ bool Conf::is_min_axle_distance_valid() const
 
 Conf::MaxAxleDistance Conf::check_max_axle_distance() const
 {
+    return check_max_axle_distance(highest_max_distance());
+}
+
+Conf::MaxAxleDistance Conf::check_max_axle_distance(float highest_subclass_max) const
+{
     const QString max_text = get_max_axle_distance__m();
     float max = 0, min = 0;
     if (max_text.isEmpty() || !read_real(max_text, max) ||
         !read_real(get_min_axle_distance__m(), min) || max < min)
         return MaxAxleDistance::invalid;
-    for (const Subclass& subclass : subclasses) {
-        for (const QString& entry : subclass.max_distance_texts()) {
-            if (entry.toFloat() > max)
-                return MaxAxleDistance::lower_than_subclasses;
-        }
-    }
-    return MaxAxleDistance::valid;
+    return highest_subclass_max > max ? MaxAxleDistance::lower_than_subclasses
+                                      : MaxAxleDistance::valid;
+}
+
+float Conf::highest_max_distance() const
+{
+    float highest = -qInf();
+    for (const Subclass& subclass : subclasses)
+        highest = std::max(highest, subclass.highest_max_distance());
+    return highest;
 }
 
 bool Conf::is_header_valid_for_saving() const
 {
+    // A value that reads as infinity or not-a-number is never written, wherever it stands.
+    for (const QString& real :
+         {get_g_acceleration_constant(), get_max_axle_distance__m(), get_min_axle_distance__m()}) {
+        if (!is_finite_real(real))
+            return false;
+    }
     return is_country_code_valid() && is_group_max_distance_valid() &&
-           is_unclassified_vehicle_subclass_valid();
+           is_unclassified_vehicle_subclass_valid() && is_min_2axle_truck_spacing_valid() &&
+           is_min_avg_axle_weight_valid();
 }

@@ -107,6 +107,9 @@ public:
     float sum_max_axle_weights() const;
     float sum_min_distances() const;
     float sum_max_distances() const;
+    // The highest of every max. axle distance entry, spare ones included; entries that read as
+    // not-a-number count for nothing, and without any the result is -infinity.
+    float highest_max_distance() const;
     bool is_max_axle_weight_valid(int index) const;
     bool is_tyre_type_valid(int index) const;
     bool is_min_distance_valid(int index, const QString& header_min,

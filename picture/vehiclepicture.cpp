@@ -20,8 +20,16 @@ const QString separatorLine =
     QStringLiteral("---------------------------------------------------------");
 } // namespace
 
+float VehiclePicture::drawable(float metres)
+{
+    // Far longer than any view shows, and short enough that twenty of them in pixels stay well
+    // inside an int. Not-a-number is no length at all.
+    constexpr float longest = 1000.0f;
+    return metres > 0.0f ? std::min(metres, longest) : 0.0f;
+}
+
 VehiclePicture::VehiclePicture(QGraphicsView* view, bool isMax, float prepend, float append)
-    : view(view), scene(nullptr), isMax(isMax), prepend(prepend), append(append)
+    : view(view), scene(nullptr), isMax(isMax), prepend(drawable(prepend)), append(drawable(append))
 {
     letterTable.insert(QLatin1Char('A'), {17, 18, 19, -18, 4});
     letterTable.insert(QLatin1Char('B'), {9, 10, 11, -9, 3});
@@ -156,7 +164,7 @@ QList<int> VehiclePicture::placeWheels(int scale, int startX, int y, int wheelBi
         if (i < wheels - 1) {
             const QString distance = isMax ? subclass.get_max_distance_at_index(i)
                                            : subclass.get_min_distance_at_index(i);
-            x += scale * distance.toFloat();
+            x += scale * drawable(distance.toFloat());
         }
     }
     return positions;

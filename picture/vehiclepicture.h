@@ -67,6 +67,9 @@ public:
                      bool isMax);
 
     static QVector<Part> splitParts(const QString& axleConfiguration);
+    // A length in metres as the picture draws it: held to what fits, whatever a file or a user
+    // gave, before anything turns it into pixels.
+    static float drawable(float metres);
 
 private:
     // Bitmaps every vehicle type shares.

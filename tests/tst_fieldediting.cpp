@@ -52,9 +52,10 @@ private slots:
 
     void typingIntoSubclassFields_data()
     {
-        // Subclass 12, a car with a trailer, 3 axles: the field, what is typed, its colour (fields
-        // without a check stay as shown), and a part of what Save would write. Weights are in
-        // tonnes, lengths in metres.
+        // Subclass 12, a car with a trailer, 3 axles: the field, what is typed ("|" and the text
+        // the field shows once the focus has left it, when keystrokes are refused), its colour
+        // (fields without a check stay as shown), and a part of what Save would write. Weights
+        // are in tonnes, lengths in metres.
         addRows({"field", "typed", "colour", "written"},
                 {{"lineEditOverrideClass", "3", "lime", "\noverride_class=3\n"},
                  {"lineEditOverrideGroups", "2", "lime", "\noverride_groups=2\n"},
@@ -77,7 +78,17 @@ private slots:
                  {"MaxAxleWeightEdit1", "", "red", "\nmax_axle_weight__kN=1,;2,12.3;"},
                  {"TyreType3", "5", "red", "\ntyre_type=1,1,5\n"},
                  {"lineEditTotalDistanceConstraint", "2.50,18.750", "lime", "\nadsl_0=2.5,18.75\n"},
-                 {"lineEditTotalWeightConstraint", "10,3", "red", "\nawsl_0=10,3\n"}});
+                 {"lineEditTotalWeightConstraint", "10,3", "red", "\nawsl_0=10,3\n"},
+                 // Only what the field stores as typed can be typed; what a float cannot hold is
+                 // stored, and shown invalid, as infinite.
+                 {"comma", "lineEditMaxGrossWeight", "2,6|26", "lime", "\nmax_GVW__kN=254.973\n"},
+                 {"group separator", "lineEditAlias", "123,4|1234", "lime", "\nalias=1234\n"},
+                 {"sign", "lineEditCategory", "-3|3", "lime", "\ncategory=3\n"},
+                 {"inf", "MaxAxleDist1", "inf|3.20", "lime", "\nmax_axle_distance__m=3.2,6\n"},
+                 {"nan", "lineEditPrepend", "nan|", "lime", "\nnumber_of_axles=3\ntyre_type="},
+                 {"overflow", "lineEditReclassUpGvw", QString(50, '1'), "red", "_kN=inf\n"},
+                 {"axle count", "lineEditNumOfAxles", "21", "red", "\nnumber_of_axles=21\n"},
+                 {"tyre type", "TyreType1", "2.5|25", "red", "\ntyre_type=25,1,1\n"}});
     }
     void typingIntoSubclassFields()
     {
@@ -86,13 +97,20 @@ private slots:
         select(12);
         const QString before = pictures(window.get());
         QLineEdit* typedInto = edit(field);
-        retype(typedInto, cell("typed"));
+        QApplication::setActiveWindow(window.get());
+        typedInto->setFocus();
+        const QString typed = cell("typed").section('|', 0, 0);
+        retype(typedInto, typed);
+        edit("lineEditVersion")->setFocus();
+        QCOMPARE(typedInto->text(), cell("typed").section('|', -1));
         QCOMPARE(background(typedInto), colour);
+        // Not by colour alone: an invalid value is marked inside its field.
+        QCOMPARE(warningMark(typedInto).isEmpty(), colour != "red");
         const QString written = window->configuration().get_subclass(12).section_text();
         QVERIFY2(written.contains(cell("written")), qPrintable(written));
         // The list of invalid subclasses agrees with the record at once; reclassification targets
         // take no part in a subclass's validity.
-        QCOMPARE(listedInvalid(12), colour == "red" && !field.contains("Reclass"));
+        QCOMPARE(listedInvalid(12), colour == "red" && !field.endsWith("To"));
         // A new axle configuration changes the vehicle drawn.
         if (field == "lineEditConfString")
             QVERIFY(pictures(window.get()) != before);
@@ -105,23 +123,46 @@ private slots:
 
     void headerLimitJudgesShownCells_data()
     {
-        // Subclass 11, shown first, has one gap of 2.2 m to 3.2 m; the header field's own colour
-        // follows.
-        addRows({"field", "typed", "cells", "own"},
-                {{"lineEditMinAxleDist", "2.5", "red lime", "lime"},
-                 {"lineEditMaxAxleDist", "3", "lime red", "yellow"},
-                 {"lineEditMaxAxleDist", "2", "red red", "yellow"},
-                 {"lineEditMaxAxleDist", "0.5", "red red", "red"}});
+        // Subclass 11, shown first, has one gap of 2.2 m to 3.2 m, judged by its whole rule after
+        // each limit typed; the colour of the limit typed last follows. Subclass 12 reaches 6 m.
+        addRows({"typed", "cells", "own"},
+                {{"lineEditMinAxleDist 2.5", "red lime", "lime"},
+                 {"lineEditMaxAxleDist 3", "lime red", "yellow"},
+                 {"lineEditMaxAxleDist 2", "red red", "yellow"},
+                 {"lineEditMaxAxleDist 0.5", "red red", "red"},
+                 {"lineEditMinAxleDist 2.5;lineEditMaxAxleDist 5", "red lime", "yellow"}});
     }
     void headerLimitJudgesShownCells()
     {
-        QLineEdit* limit = edit(cell("field"));
-        retype(limit, cell("typed"));
+        const QStringList steps = cell("typed").split(';');
+        perform(window.get(), steps);
         const QString cells =
             background(edit("MinAxleDist1")) + ' ' + background(edit("MaxAxleDist1"));
         QTEST(cells, "cells");
-        QTEST(background(limit), "own");
+        QTEST(background(edit(steps.last().section(' ', 0, 0))), "own");
         QCOMPARE(listedInvalid(11), cells.contains("red"));
+    }
+
+    void tabOrderWalksTheRows()
+    {
+        // Subclass 44, five axles, from its last own field on: row by row, left to right.
+        const QString expected =
+            "MaxAxleDist1 MaxAxleDist2 MaxAxleDist3 MaxAxleDist4 MinAxleDist1 MinAxleDist2 "
+            "MinAxleDist3 MinAxleDist4 TyreType1 TyreType2 TyreType3 TyreType4 TyreType5 "
+            "MaxAxleWeightEdit1 MaxAxleWeightEdit2 MaxAxleWeightEdit3 MaxAxleWeightEdit4 "
+            "MaxAxleWeightEdit5 MaxAxleWeightBox1 MaxAxleWeightBox2 MaxAxleWeightBox3 "
+            "MaxAxleWeightBox4 MaxAxleWeightBox5 comboBoxAddConstraint buttonAddConstraint "
+            "defaultConstraint0 lineEditTotalDistanceConstraint lineEditTotalWeightConstraint "
+            "awslConstraint0 graphicsViewMin";
+        select(44);
+        QApplication::setActiveWindow(window.get());
+        edit("lineEditReclassDownTo")->setFocus();
+        QStringList walked;
+        while (walked.size() < expected.count(' ') + 1) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walked.join(' '), expected);
     }
 
     void axleCount_data()

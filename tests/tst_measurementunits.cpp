@@ -9,10 +9,10 @@ using namespace WindowDriver;
 // Values chosen to come out round in pounds and inches; a sum counts each entry as rounded to two
 // decimals of its file unit.
 const char* const confText =
-    "[classes]\ngroup_max_distance__m=2.54\nmax_axle_distance__m=15\nmin_axle_distance__m=0.5\n"
+    "[classes]\ngroup_max_distance__m=2.54\nmax_axle_distance__m=15\nmin_axle_distance__m=1.3\n"
     "min_2axle_truck_spacing__m=3.5\nmin_avg_axle_weight__kN=4.4482215\n\n[subclass_13]\n"
     "adsl_1=2+3:2.54,5.08\nawsl_1=1+2:4.4482215,4;8.896443,5\naxle_configuration=C2T1\n"
-    "category=1\nmax_GVW__kN=44.482215\nnumber_of_axles=3\nprepend__m=0.254\ntyre_type=1,1,1\n"
+    "category=1\nmax_GVW__kN=44.482215\nnumber_of_axles=3\nprepend__m=0.254\ntyre_type=1,1,7\n"
     "upper_GVW_limit__kN=22.2411075\nmax_axle_distance__m=2.54,5.08\n"
     "min_axle_distance__m=1.27,2.54\n"
     "max_axle_weight__kN=1,8.896443;2,13.3446645;3,4.4482215;2+3,17.792886\n";
@@ -151,19 +151,23 @@ private slots:
 
     void valuesShownInNewUnits_data()
     {
-        // The weight,length,g of each accepted dialog, separated by ';'; then objectName=text or,
-        // for what no widget shows, headerKey=value, separated by '|'.
+        // The weight,length,g of each accepted dialog, separated by ';'; then objectName=text, with
+        // the colour of an edit, or, for what no widget shows, headerKey=value, separated by '|'.
+        // The shown subclass's first min. distance is below the header's and its third tyre type
+        // is 7.
         const std::initializer_list<QStringList> rows = {
-            // What the window shows itself, and a value of each panel.
+            // What the window shows itself, and a value of each panel; the g is shown in any unit.
             {"pounds, inches", "1,2,0",
-             "buttonGConstant=0|g_acceleration_constant=|labelPrepend=Prepend (in):|"
-             "lineEditPrepend=10.00|lineEditReclassUpGvw=5000.00|lineEditMinAvgAxleWeight=1000.00|"
-             "MaxAxleWeightEdit3=1000.00|labelSumMaxAxleDist=300|adslConstraint0=2+3:100.0,200.0"},
+             "buttonGConstant=9.80665|g_acceleration_constant=|labelPrepend=Prepend (in):|"
+             "lineEditPrepend=10.00 lime|lineEditReclassUpGvw=5000.00 lime|"
+             "lineEditMinAvgAxleWeight=1000.00 lime|MaxAxleWeightEdit3=1000.00 lime|"
+             "MinAxleDist1=50.00 red|TyreType3=7 red|labelSumMaxAxleDist=300.00|"
+             "adslConstraint0=2+3:100.0,200.0 lime"},
             {"tonnes with g 9.81", "1,0,0;0,0,9.81",
              "buttonGConstant=9.81|g_acceleration_constant=9.81|labelMaxGrossWeight=Max. GVW "
-             "(t):|MaxAxleWeightEdit2=1.36|labelSumMaxAxleWeights=2.72069"},
+             "(t):|MaxAxleWeightEdit2=1.36 lime|MinAxleDist1=1.27 red|labelSumMaxAxleWeights=2.72"},
             {"g 0 refused, 9.81 kept", "0,0,9.81;0,0,0",
-             "buttonGConstant=9.81|g_acceleration_constant=9.81|labelSumMaxAxleWeights=2.72069"},
+             "buttonGConstant=9.81|g_acceleration_constant=9.81|labelSumMaxAxleWeights=2.72"},
             {"back to the standard g", "0,0,9.81;0,0,9.80665",
              "buttonGConstant=9.80665|g_acceleration_constant=9.80665"},
         };
@@ -173,10 +177,10 @@ private slots:
     void valuesShownInNewUnits()
     {
         const QStringList expectations = cell("shown").split('|');
-        // The checked edits start red, so that only a re-shown one can be lime.
+        // The checked edits start white, so that each colour comes from judging it again.
         for (const QString& expected : expectations)
             if (auto* edit = window->findChild<QLineEdit*>(expected.section('=', 0, 0)))
-                edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: red}"));
+                edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: white}"));
         for (const QString& choice : cell("received").split(';'))
             QVERIFY(receiveUnits(choice));
         for (const QString& expected : expectations) {
@@ -185,7 +189,7 @@ private slots:
             QString text = widget ? widget->property("text").toString()
                                   : window->configuration().header().value(name);
             if (auto* edit = qobject_cast<QLineEdit*>(widget))
-                text += background(edit) == "lime" ? "" : " not lime";
+                text += ' ' + background(edit);
             QCOMPARE(name + '=' + text, expected);
         }
     }

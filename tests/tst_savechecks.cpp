@@ -3,6 +3,7 @@
 #include "conffromtext.h"
 #include "confgenerator.h"
 #include "model/conf.h"
+#include "model/limitverdicts.h"
 #include "model/subclassreasons.h"
 
 #include <QtTest>
@@ -142,6 +143,7 @@ private slots:
     void axleDistanceLimits();
     void validateForSaving_data();
     void validateForSaving();
+    void limitVerdictsAgreeWithJudgingAll();
     void missingSubclassAddsNothing();
 };
 
@@ -429,7 +431,8 @@ void TestSaveChecks::singleKeyRules_data()
     QTest::addColumn<bool>("valid");
     // Values as a file gives them: the country code is not upper-cased on the way in.
     const char *g = "g_acceleration_constant", *group = "group_max_distance__m",
-               *country = "country_code", *category = "uncategorised_vehicle_category";
+               *country = "country_code", *category = "uncategorised_vehicle_category",
+               *spacing = "min_2axle_truck_spacing__m", *average = "min_avg_axle_weight__kN";
     const std::tuple<const char*, const char*, bool> rows[] = {
         {g, nullptr, false},      {g, "0", false},        {g, "-9.81", false},
         {g, "inf", false},        {g, "1e39", false},     {group, "nan", false},
@@ -439,7 +442,8 @@ void TestSaveChecks::singleKeyRules_data()
         {country, "UK", false},   {country, "XK", false}, {country, "XX", false},
         {country, "SIA", false},  {country, "", false},   {category, "", true},
         {category, "6", true},    {category, "5", false}, {category, "6.5", false},
-        {category, "abc", false},
+        {category, "abc", false}, {country, "ß", false},  {spacing, "1e39", false},
+        {spacing, "", true},      {average, "0", true},   {average, "nan", false},
     };
     for (const auto& [key, value, valid] : rows)
         QTest::addRow("%s=%s", key, value ? value : "(absent)")
@@ -458,7 +462,9 @@ void TestSaveChecks::singleKeyRules()
         {"g_acceleration_constant", &Conf::is_g_acceleration_constant_valid},
         {"group_max_distance__m", &Conf::is_group_max_distance_valid},
         {"country_code", &Conf::is_country_code_valid},
-        {"uncategorised_vehicle_category", &Conf::is_uncategorised_vehicle_category_valid}};
+        {"uncategorised_vehicle_category", &Conf::is_uncategorised_vehicle_category_valid},
+        {"min_2axle_truck_spacing__m", &Conf::is_min_2axle_truck_spacing_valid},
+        {"min_avg_axle_weight__kN", &Conf::is_min_avg_axle_weight_valid}};
     QCOMPARE((conf.*rules.value(key))(), valid);
 }
 
@@ -520,6 +526,8 @@ void TestSaveChecks::validateForSaving_data()
         {"0 configured", "0: 4:", "unclassified_vehicle_subclass=", O::header_invalid, 0},
         {"other header rules do not block", "4: 9:", "uncategorised_vehicle_category=2", O::save_ok,
          0},
+        {"infinite limit", "", "max_axle_distance__m=1e39", O::header_invalid, 0},
+        {"infinite g", "", "g_acceleration_constant=inf", O::header_invalid, 0},
         {"lowest incomplete wins over the header",
          "2: 4:number_of_axles=1 9:max_GVW__kN=", "country_code=XX", O::subclass_incomplete, 4},
     };
@@ -549,6 +557,51 @@ void TestSaveChecks::missingSubclassAddsNothing()
     conf.get_subclass(7).set_alias("x");
     QCOMPARE(std::as_const(conf).get_subclass(7).get_alias(), QString());
     QCOMPARE(conf.get_subclass_numbers(), QList<quint32>{4});
+}
+
+// Random tables and edits: the kept verdicts, the subclasses said to change and the highest max.
+// distance agree with judging every subclass again after every step.
+void TestSaveChecks::limitVerdictsAgreeWithJudgingAll()
+{
+    // Mostly plain distances, so that many verdicts turn on the limits.
+    const QStringList texts = {"0.5", "1", "1.3", "2", "3", "4.5", "12", "", "inf", "nan", "-1"};
+    QLoggingCategory::setFilterRules("default.warning=false"); // every short list warns
+    int valid = 0, flips = 0;
+    for (std::uint32_t seed = 1; seed <= 100; ++seed) {
+        std::mt19937 engine(seed);
+        const auto pick = [&] { return texts.at(int(engine() % (engine() % 4 ? 7 : 11))); };
+        Conf conf;
+        LimitVerdicts verdicts;
+        for (int step = 0; step < 80; ++step) {
+            const quint32 number = engine() % 12;
+            const QList<quint32> before = conf.invalid_subclass_numbers();
+            const int what = engine() % 5;
+            if (what < 2) {
+                (what ? conf.set_min_axle_distance__m(pick())
+                      : conf.set_max_axle_distance__m(pick()));
+                const QList<quint32> changed = verdicts.set_limits(conf.get_min_axle_distance__m(),
+                                                                   conf.get_max_axle_distance__m());
+                for (quint32 n : conf.get_subclass_numbers())
+                    QCOMPARE(changed.contains(n),
+                             before.contains(n) != conf.invalid_subclass_numbers().contains(n));
+                flips += changed.size();
+            } else if (what == 2) {
+                conf.remove_subclass(number);
+                verdicts.update(number, nullptr);
+            } else {
+                Subclass s = truck(number);
+                s.set_min_distances({pick(), pick()});
+                s.set_max_distances(QStringList{pick(), pick(), pick()}.mid(engine() % 4 ? 1 : 0));
+                conf.insert_subclass(number, s);
+                verdicts.update(number, &s);
+            }
+            QCOMPARE(verdicts.invalid_numbers(), conf.invalid_subclass_numbers());
+            QCOMPARE(verdicts.highest_max_distance(), conf.highest_max_distance());
+            valid += conf.subclass_count() - conf.invalid_subclass_numbers().size();
+        }
+    }
+    QLoggingCategory::setFilterRules(QString());
+    QVERIFY(valid > 500 && flips > 200); // otherwise the comparison proves little
 }
 
 QTEST_GUILESS_MAIN(TestSaveChecks)

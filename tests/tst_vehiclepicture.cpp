@@ -124,6 +124,24 @@ private slots:
         QCOMPARE(scene.items().size(), Subclass::max_axles + 1);
     }
 
+    void lengthsBeyondTheViewAreHeld_data()
+    {
+        // Lengths a file or a user may give, drawn 0 to 1000 m (21,000 pixels) each.
+        addRows({"shape"}, {{"1e30 m", "H2T2 4 1e30 1e30,3,1e30"},
+                            {"infinite and not a number", "A2T2 4 inf nan,inf,2"},
+                            {"negative", "V2T1 3 -5 -5,-1e30"}});
+    }
+    void lengthsBeyondTheViewAreHeld()
+    {
+        const Subclass subclass = vehicle(cell("shape"));
+        for (bool isMax : {false, true}) {
+            VehiclePicture(view.get(), isMax, 0, subclass.get_append__m().toFloat())
+                .drawVehicle(subclass);
+            QVERIFY(QRectF(-20, -100, 4 * 21000 + 200, 300)
+                        .contains(view->scene()->itemsBoundingRect()));
+        }
+    }
+
     void undrawableSubclassClearsBothViews_data()
     {
         // The last is drawable by its values, but has a maximum more than it has minimums.

@@ -87,7 +87,8 @@ const QByteArray dropped_report = R"({"subclasses": [21, 22], "duplicates": "",
     "save_check": {"outcome": "save_ok", "subclass": null},
     "header": {"g_acceleration_constant_valid": true, "max_axle_distance": "valid",)";
 const QByteArray rules = R"("country_code_valid": true, "group_max_distance_valid": true,
-    "min_axle_distance_valid": true, "uncategorised_vehicle_category_valid": true,
+    "min_axle_distance_valid": true, "min_2axle_truck_spacing_valid": true,
+    "min_avg_axle_weight_valid": true, "uncategorised_vehicle_category_valid": true,
     "unclassified_vehicle_subclass_valid": true}})";
 
 } // namespace

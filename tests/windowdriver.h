@@ -19,6 +19,13 @@ inline QString background(const QLineEdit* edit)
     return colour.indexIn(edit->styleSheet()) >= 0 ? colour.cap(1) : QString();
 }
 
+// The tool tip of the warning mark shown inside a field; empty when it shows none.
+inline QString warningMark(const QLineEdit* edit)
+{
+    const auto* mark = edit->findChild<QAction*>("warningMark");
+    return mark && mark->isVisible() ? mark->toolTip() : QString();
+}
+
 // Replaces the whole text of an edit by typing, so every keystroke is a user edit.
 inline void retype(QLineEdit* edit, const QString& text)
 {

@@ -4,14 +4,13 @@
 #include "model/conf.h"
 #include "ui/fieldcolours.h"
 #include "ui/framecells.h"
+#include "ui/numberfields.h"
 #include "ui/windowtext.h"
 #include "ui_vorlan.h"
 #include "units/displayunits.h"
 
 #include <QCheckBox>
 #include <QDebug>
-#include <QDoubleValidator>
-#include <QIntValidator>
 #include <QLineEdit>
 
 using Kind = DisplayUnits::Kind;
@@ -71,8 +70,9 @@ AxleRows::AxleRows(Ui::Vorlan& form, const DisplayUnits& units,
       minDistances(form.frameMinAxleDists), weights(form.frameMaxAxleWeightsEdits),
       boxes(form.frameMaxAxleWeightsBoxes), tyres(form.frameTyreTypes),
       maxDistanceCaption(form.labelMaxAxleDists), minDistanceCaption(form.labelMinAxleDists),
-      weightCaption(form.labelMaxAxleWeightsEdits), maxDistanceSum(form.labelSumMaxAxleDist),
-      minDistanceSum(form.labelSumMinAxleDist), weightSum(form.labelSumMaxAxleWeights)
+      tyreCaption(form.labelTyreTypes), weightCaption(form.labelMaxAxleWeightsEdits),
+      maxDistanceSum(form.labelSumMaxAxleDist), minDistanceSum(form.labelSumMinAxleDist),
+      weightSum(form.labelSumMaxAxleWeights), tabsAfter(form.lineEditReclassDownTo)
 {
     // Axle 1 has no gap before it, so its editors exist from the start, hidden until a subclass
     // is shown.
@@ -80,6 +80,31 @@ AxleRows::AxleRows(Ui::Vorlan& form, const DisplayUnits& units,
     for (QWidget* widget : rowWidgets(0))
         if (widget)
             widget->hide();
+    alignColumns();
+}
+
+void AxleRows::alignColumns()
+{
+    // Every axle's editors stand in one column, whatever the captions' font and units; a gap's
+    // stand half a column further, between its two axles, and a check box in the middle of its
+    // axle's column.
+    int caption = 0;
+    for (QLabel* label : {maxDistanceCaption, minDistanceCaption, tyreCaption, weightCaption})
+        caption = std::max(caption, label->sizeHint().width());
+    const int spacing = weights->layout()->spacing();
+    const int edit = FrameCells::at(weights, 0)->minimumWidth();
+    for (QLabel* label : {tyreCaption, weightCaption})
+        label->setFixedWidth(caption);
+    for (QLabel* label : {maxDistanceCaption, minDistanceCaption})
+        label->setFixedWidth(caption + (edit + spacing) / 2);
+    const int box = FrameCells::at(boxes, 0)->sizeHint().width();
+    const int boxSpacing = std::max(0, edit + spacing - box);
+    boxes->layout()->setSpacing(boxSpacing);
+    // A layout puts no spacing beside a spacer.
+    if (QSpacerItem* spacer = boxes->layout()->itemAt(0)->spacerItem())
+        spacer->changeSize(caption + spacing + (edit - box) / 2, 0, QSizePolicy::Fixed,
+                           QSizePolicy::Minimum);
+    boxes->layout()->invalidate();
 }
 
 QFrame* AxleRows::frameOf(List list) const
@@ -121,12 +146,12 @@ QLineEdit* AxleRows::createEdit(QFrame* frame, bool real, const QString& statusT
                                 const QString& objectName)
 {
     auto* edit = new QLineEdit(frame);
-    edit->setMaximumWidth(45);
-    // The window's locale, not the machine's: a decimal point, as the status tips say.
-    QValidator* validator = real ? static_cast<QValidator*>(new QDoubleValidator(edit))
-                                 : static_cast<QValidator*>(new QIntValidator(edit));
-    validator->setLocale(frame->locale());
-    edit->setValidator(validator);
+    if (real)
+        NumberFields::acceptReals(edit);
+    else
+        NumberFields::acceptWholeNumbers(edit);
+    // As wide as an axle weight in pounds, so that all of an axle's editors form one column.
+    NumberFields::fitWidth(edit, QStringLiteral("99999.99"));
     edit->setStatusTip(statusTip);
     edit->setObjectName(objectName);
     FrameCells::append(frame, edit);
@@ -150,6 +175,15 @@ void AxleRows::createRow(int row)
     box->setObjectName(QStringLiteral("MaxAxleWeightBox%1").arg(axle));
     FrameCells::append(boxes, box);
     createEdit(tyres, false, tyreStatusTip(), QStringLiteral("TyreType%1").arg(axle));
+    orderTabs();
+}
+
+void AxleRows::orderTabs()
+{
+    // Row by row as they stand, left to right, after the subclass's own fields.
+    QWidget* previous = tabsAfter;
+    for (QFrame* frame : {maxDistances, minDistances, tyres, weights, boxes})
+        previous = FrameCells::orderTabs(previous, frame);
 }
 
 void AxleRows::layOut(const Subclass& subclass, int axles, const Conf& conf)
@@ -248,11 +282,7 @@ void AxleRows::show(const Subclass& subclass, int axles, const Conf& conf)
         if (QCheckBox* box = FrameCells::checkBoxAt(boxes, row))
             box->setChecked(false);
     }
-    // Shown, the distances carry no explanation; it comes once the user edits them.
-    for (int gap = 0; gap < axles - 1; ++gap)
-        for (List list : {List::maxDistance, List::minDistance})
-            if (QLineEdit* edit = cell(list, gap))
-                edit->setToolTip(QString());
+    refreshSums(subclass);
 }
 
 void AxleRows::hideAll()
@@ -267,6 +297,8 @@ void AxleRows::hideAll()
     for (int row = 1; row <= gapEditorCount(); ++row)
         for (QWidget* widget : rowWidgets(row))
             FrameCells::clearAndHide(widget);
+    for (QLabel* sum : {maxDistanceSum, minDistanceSum, weightSum})
+        sum->clear();
 }
 
 void AxleRows::showFirstAxle()
@@ -282,53 +314,29 @@ void AxleRows::markFirstAxleUnset()
     validateEdit(cell(List::weight, 0), false, QString());
 }
 
-void AxleRows::judgeGapsAgainst(Limit limit, float shownLimit, int axles)
+void AxleRows::judgeGaps(const Subclass& subclass, const Conf& conf)
 {
-    for (int gap = 0; gap < axles - 1; ++gap) {
-        for (List list : {List::minDistance, List::maxDistance}) {
-            QLineEdit* edit = FrameCells::lineEditAt(frameOf(list), gap);
-            if (!edit) {
-                qWarning() << "No distance edit for gap" << gap + 1
-                           << "to judge against the header";
-                continue;
-            }
-            const float shown = edit->text().toFloat();
-            const bool valid = limit == Limit::minimum ? shown >= shownLimit : shownLimit >= shown;
-            validateEdit(edit, valid,
-                         list == List::minDistance ? minDistanceToolTip() : maxDistanceToolTip());
-        }
-    }
+    // Only the gaps shown: however many axles the record claims, there are at most twenty.
+    for (int gap = 0; gap < gapEditorCount(); ++gap)
+        if (!FrameCells::at(maxDistances, gap)->isHidden())
+            colour(subclass, {List::maxDistance, gap}, conf);
 }
 
-void AxleRows::redisplayUnits(const Subclass* subclass, int axles)
+void AxleRows::redisplayUnits(const Subclass* subclass, int axles, const Conf& conf)
 {
     const QString lengthSuffix = units.suffix(Kind::length);
     for (QLabel* caption : {maxDistanceCaption, minDistanceCaption})
         caption->setText(DisplayUnits::withSuffix(caption->text(), lengthSuffix));
     weightCaption->setText(
         DisplayUnits::withSuffix(weightCaption->text(), units.suffix(Kind::weight)));
+    alignColumns();
     if (!subclass)
         return;
-
     for (int row = 0; row < axles; ++row) {
-        if (row > 0) {
-            showFieldText(cell(List::maxDistance, row - 1),
-                          units.toDisplayedText(entryAt(subclass->get_max_distances(), row - 1),
-                                                Kind::length),
-                          true);
-            showFieldText(cell(List::minDistance, row - 1),
-                          units.toDisplayedText(entryAt(subclass->get_min_distances(), row - 1),
-                                                Kind::length),
-                          true);
-        }
-        showFieldText(
-            cell(List::weight, row),
-            units.toDisplayedText(entryAt(subclass->get_max_axle_weights(), row), Kind::weight),
-            true);
+        showRowValues(*subclass, row);
+        judgeRow(*subclass, row, conf);
     }
-    maxDistanceSum->setText(units.formatSum(subclass->sum_max_distances(), Kind::length));
-    minDistanceSum->setText(units.formatSum(subclass->sum_min_distances(), Kind::length));
-    weightSum->setText(units.formatSum(subclass->sum_max_axle_weights(), Kind::weight));
+    refreshSums(*subclass);
 }
 
 void AxleRows::refreshSums(const Subclass& subclass)

@@ -44,13 +44,6 @@ public:
         List list;
         int index;
     };
-    // Which header limit of the axle distances changed.
-    enum class Limit
-    {
-        minimum,
-        maximum
-    };
-
     // wire is given every line edit created, so that the window takes its edits.
     AxleRows(Ui::Vorlan& form, const DisplayUnits& units, std::function<void(QLineEdit*)> wire);
 
@@ -60,21 +53,20 @@ public:
     // needs are created or shown again with the record's values, judged against the header.
     void layOut(const Subclass& subclass, int axles, const Conf& conf);
     // Fills the editors of the first `axles` axles with the record's values and verdicts, with no
-    // axle selected.
+    // axle selected, and the sums.
     void show(const Subclass& subclass, int axles, const Conf& conf);
-    // Empties every editor and hides all but axle 1's.
+    // Empties every editor and the sums, and hides all but axle 1's editors.
     void hideAll();
     void showFirstAxle();
     // A new subclass has no weight or tyre for axle 1 yet.
     void markFirstAxleUnset();
     // Colours an edited cell, and the other edit of its gap, and refreshes the sums.
     void judge(const Subclass& subclass, const Cell& cell, const Conf& conf);
-    // Colours the distances of the first axles - 1 gaps against a header limit just typed, both
-    // as the edits show them.
-    void judgeGapsAgainst(Limit limit, float shownLimit, int axles);
-    // The unit suffixes of the captions; with a subclass shown, its distances and weights are
-    // shown again in the current units, all coloured valid.
-    void redisplayUnits(const Subclass* subclass, int axles);
+    // Judges the distances of every gap shown again, as after a header limit changed.
+    void judgeGaps(const Subclass& subclass, const Conf& conf);
+    // The unit suffixes of the captions; with a subclass shown, the values of its first `axles`
+    // axles are shown again in the current units and judged again.
+    void redisplayUnits(const Subclass* subclass, int axles, const Conf& conf);
 
     // The entry an editor shows; nothing for widgets that are not a per-axle edit.
     std::optional<Cell> cellOf(const QObject* editor) const;
@@ -89,6 +81,8 @@ private:
     // weight edit, check box and tyre edit.
     QList<QWidget*> rowWidgets(int row) const;
     void createRow(int row);
+    void alignColumns();
+    void orderTabs();
     QLineEdit* createEdit(QFrame* frame, bool real, const QString& statusTip,
                           const QString& objectName);
     void showRowValues(const Subclass& subclass, int row);
@@ -105,8 +99,10 @@ private:
     QFrame* tyres;
     QLabel* maxDistanceCaption;
     QLabel* minDistanceCaption;
+    QLabel* tyreCaption;
     QLabel* weightCaption;
     QLabel* maxDistanceSum;
     QLabel* minDistanceSum;
     QLabel* weightSum;
+    QWidget* tabsAfter; // the last of the subclass's own fields
 };

@@ -4,6 +4,7 @@
 #include "model/subclass.h"
 #include "ui/fieldcolours.h"
 #include "ui/framecells.h"
+#include "ui/numberfields.h"
 #include "ui/windowtext.h"
 #include "ui_vorlan.h"
 #include "units/constrainttexts.h"
@@ -28,14 +29,22 @@ QString formatToolTip()
     return windowText("Consult Korvat refman for proper format");
 }
 
+QString toolTipOf(const QString& kind)
+{
+    return kind == QLatin1String("default") ? weightLimitToolTip() : formatToolTip();
+}
+
 } // namespace
 
 ConstraintPanel::ConstraintPanel(Ui::Vorlan& form, const DisplayUnits& units,
                                  std::function<void(QLineEdit*)> wire)
-    : units(units),
-      wire(std::move(wire)), kinds{{{"default", form.frameCombinedWeightConstraints, 90},
-                                    {"adsl", form.frameAdsl, 115},
-                                    {"awsl", form.frameAwsl, 150}}},
+    : units(units), wire(std::move(wire)),
+      // The widest texts each kind shows, in pounds and inches.
+      kinds{{{"default", form.frameCombinedWeightConstraints, "3+4+5,99999.99",
+              form.buttonAddConstraint},
+             {"adsl", form.frameAdsl, "3+4+5:999.9,999.9", form.lineEditTotalDistanceConstraint},
+             {"awsl", form.frameAwsl, "3+4+5:99999.9,12;99999.9,14",
+              form.lineEditTotalWeightConstraint}}},
       totalDistance(form.lineEditTotalDistanceConstraint),
       totalWeight(form.lineEditTotalWeightConstraint), kindChoice(form.comboBoxAddConstraint),
       addValue(form.lineEditAddConstraint), addLower(form.lineEditAddLowerConstraint),
@@ -48,6 +57,12 @@ ConstraintPanel::ConstraintPanel(Ui::Vorlan& form, const DisplayUnits& units,
     // Shown once a kind is chosen.
     for (QLineEdit* edit : {addValue, addLower, addUpper})
         edit->hide();
+    NumberFields::acceptReals(addValue);
+    NumberFields::fitWidth(addValue, QStringLiteral("99999.99"));
+    for (QLineEdit* bound : {addLower, addUpper})
+        NumberFields::fitWidth(bound, QStringLiteral("99999.9,14"));
+    NumberFields::fitWidth(totalDistance, QStringLiteral("999.9,999.9"));
+    NumberFields::fitWidth(totalWeight, QStringLiteral("99999.9,12;99999.9,14"));
 }
 
 const ConstraintPanel::Kind* ConstraintPanel::kindOf(const QString& text) const
@@ -61,11 +76,13 @@ const ConstraintPanel::Kind* ConstraintPanel::kindOf(const QString& text) const
 QLineEdit* ConstraintPanel::createEdit(const Kind& kind, const QString& objectName)
 {
     auto* edit = new QLineEdit(kind.frame);
-    edit->setMaximumWidth(kind.editWidth);
+    NumberFields::fitWidth(edit, QLatin1String(kind.widest));
     edit->setStatusTip(constraintStatusTip());
     edit->setObjectName(objectName);
     FrameCells::append(kind.frame, edit);
     wire(edit);
+    // Left to right, after what stands before them in their row.
+    FrameCells::orderTabs(kind.tabsAfter, kind.frame);
     return edit;
 }
 
@@ -76,7 +93,7 @@ void ConstraintPanel::showConstraint(QLineEdit* edit, const QString& value, bool
         return;
     // A programmatic text change is no user edit: it does not reach the window's dispatcher.
     edit->setText(constraintToDisplay(kind, value, units));
-    validateEdit(edit, valid, QString());
+    validateEdit(edit, valid, toolTipOf(kind));
 }
 
 void ConstraintPanel::showChosenKind()
@@ -160,9 +177,10 @@ void ConstraintPanel::showAdded(const Subclass& subclass, const QString& kindTex
 
 void ConstraintPanel::show(const Subclass& subclass)
 {
-    // Totals loaded from a file are judged only once the user edits them.
-    showConstraint(totalDistance, subclass.get_adsl_0(), true, QStringLiteral("adsl_0"));
-    showConstraint(totalWeight, subclass.get_awsl_0(), true, QStringLiteral("awsl_0"));
+    showConstraint(totalDistance, subclass.get_adsl_0(), subclass.is_adsl_0_valid(),
+                   QStringLiteral("adsl_0"));
+    showConstraint(totalWeight, subclass.get_awsl_0(), subclass.is_awsl_0_valid(),
+                   QStringLiteral("awsl_0"));
 
     for (const Kind& kind : kinds) {
         const QString text = QLatin1String(kind.text);
@@ -199,8 +217,7 @@ void ConstraintPanel::judge(const Subclass& subclass, const Entry& entry)
         validateEdit(totalWeight, subclass.is_awsl_0_valid(), formatToolTip());
     } else if (const Kind* kind = kindOf(entry.kind)) {
         validateEdit(FrameCells::lineEditAt(kind->frame, entry.index),
-                     subclass.is_constraint_valid(entry.index, entry.kind),
-                     kind == &kinds[0] ? weightLimitToolTip() : formatToolTip());
+                     subclass.is_constraint_valid(entry.index, entry.kind), toolTipOf(entry.kind));
     }
 }
 
@@ -215,7 +232,8 @@ void ConstraintPanel::closeGap(const Subclass& subclass, const Entry& entry)
         if (!next || next->isHidden())
             break;
         current->setText(next->text());
-        validateEdit(current, subclass.is_constraint_valid(index, entry.kind), QString());
+        validateEdit(current, subclass.is_constraint_valid(index, entry.kind),
+                     toolTipOf(entry.kind));
         current = next;
     }
     current->hide();
@@ -229,17 +247,8 @@ void ConstraintPanel::redisplayUnits(const Subclass* subclass)
         caption->setText(DisplayUnits::withSuffix(caption->text(), length));
     for (QLabel* caption : {totalWeightCaption, weightCaption, combinedWeightCaption})
         caption->setText(DisplayUnits::withSuffix(caption->text(), weight));
-    if (!subclass)
-        return;
-
-    showConstraint(totalDistance, subclass->get_adsl_0(), true, QStringLiteral("adsl_0"));
-    showConstraint(totalWeight, subclass->get_awsl_0(), true, QStringLiteral("awsl_0"));
-    for (const Kind& kind : kinds) {
-        const QString text = QLatin1String(kind.text);
-        for (int index = 0; index < subclass->get_constraint_count(text); ++index)
-            showConstraint(FrameCells::lineEditAt(kind.frame, index),
-                           subclass->get_constraint(index, text), true, text);
-    }
+    if (subclass)
+        show(*subclass);
 }
 
 std::optional<ConstraintPanel::Entry> ConstraintPanel::entryOf(const QObject* editor) const

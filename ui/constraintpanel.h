@@ -13,6 +13,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QObject;
+class QWidget;
 class Subclass;
 
 namespace Ui {
@@ -54,7 +55,7 @@ public:
     std::optional<NewConstraint> newConstraint(const QList<int>& tickedAxles) const;
     // Shows the kind's last constraint, just added, in its own edit.
     void showAdded(const Subclass& subclass, const QString& kind);
-    // Shows every constraint of the subclass; the totals are shown valid until edited.
+    // Shows and judges every constraint of the subclass.
     void show(const Subclass& subclass);
     // Empties the totals and empties and hides every constraint edit.
     void clear();
@@ -64,7 +65,7 @@ public:
     // the last edit shown goes.
     void closeGap(const Subclass& subclass, const Entry& entry);
     // The unit suffixes of the captions; with a subclass shown, its constraints are shown again
-    // in the current units, all coloured valid.
+    // in the current units.
     void redisplayUnits(const Subclass* subclass);
 
     // The constraint an edit shows; nothing for widgets that are not a constraint edit.
@@ -75,7 +76,8 @@ private:
     {
         const char* text;
         QFrame* frame;
-        int editWidth;
+        const char* widest; // the widest text an edit shows
+        QWidget* tabsAfter; // what stands before the edits in their row
     };
 
     const Kind* kindOf(const QString& text) const;

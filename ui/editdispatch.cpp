@@ -2,6 +2,7 @@
 // and the header.
 #include "ui/vorlan.h"
 
+#include "model/finitereal.h"
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
 #include "ui/edithistory.h"
@@ -9,11 +10,15 @@
 #include "ui/subclasslists.h"
 #include "ui/undo/headeredit.h"
 #include "ui/undo/subclassedit.h"
+#include "ui/windowtext.h"
 #include "ui_vorlan.h"
 #include "units/constrainttexts.h"
 
 #include <QDebug>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <array>
 
 using UnitKind = DisplayUnits::Kind;
 
@@ -80,6 +85,39 @@ void storeAxleValue(Subclass& subclass, const AxleRows::Cell& cell, const QStrin
         subclass.set_tyre_type_at_index(text, i);
         break;
     }
+}
+
+// The subclass's fields with a unit: each shows its value in displayed units and is judged by
+// whether the file could hold it, the gross weight also by its own rule.
+struct UnitField
+{
+    QLineEdit* edit;
+    QString (Subclass::*value)() const;
+    void (Subclass::*store)(const QString&);
+    UnitKind kind;
+};
+
+std::array<UnitField, 5> unitFields(const Ui::Vorlan& ui)
+{
+    return {
+        {{ui.lineEditMaxGrossWeight, &Subclass::get_max_GVW__kN, &Subclass::set_max_GVW__kN,
+          UnitKind::weight},
+         {ui.lineEditPrepend, &Subclass::get_prepend__m, &Subclass::set_prepend__m,
+          UnitKind::length},
+         {ui.lineEditAppend, &Subclass::get_append__m, &Subclass::set_append__m, UnitKind::length},
+         {ui.lineEditReclassUpGvw, &Subclass::get_upper_GVW_limit__kN,
+          &Subclass::set_upper_GVW_limit__kN, UnitKind::weight},
+         {ui.lineEditReclassDownGvw, &Subclass::get_lower_GVW_limit__kN,
+          &Subclass::set_lower_GVW_limit__kN, UnitKind::weight}}};
+}
+
+void judgeUnitField(const UnitField& field, const Subclass& subclass, const Ui::Vorlan& ui)
+{
+    if (field.edit == ui.lineEditMaxGrossWeight)
+        validateEdit(field.edit, subclass.is_max_GVW_valid(), QString());
+    else
+        validateEdit(field.edit, is_finite_real((subclass.*field.value)()),
+                     windowText("Value must be a finite number."));
 }
 
 void storeConstraint(Subclass& subclass, const ConstraintPanel::Entry& entry, const QString& text,
@@ -189,38 +227,45 @@ void Vorlan::textChanged(const QString& text)
     } else if (source == ui->lineEditCategory) {
         subclass->set_category(text);
         validateEdit(ui->lineEditCategory, subclass->is_category_valid(), QString());
-    } else if (source == ui->lineEditMaxGrossWeight) {
-        subclass->set_max_GVW__kN(units.toFileText(text, UnitKind::weight));
-        validateEdit(ui->lineEditMaxGrossWeight, subclass->is_max_GVW_valid(), QString());
     } else if (source == ui->lineEditConfString) {
         subclass->set_axle_configuration(text);
         validateEdit(ui->lineEditConfString, subclass->is_axle_configuration_valid(),
                      axleConfigurationToolTip());
         showPicture(subclass);
-    } else if (source == ui->lineEditPrepend) {
-        subclass->set_prepend__m(units.toFileText(text, UnitKind::length));
-    } else if (source == ui->lineEditAppend) {
-        subclass->set_append__m(units.toFileText(text, UnitKind::length));
-    } else if (source == ui->lineEditReclassUpGvw) {
-        subclass->set_upper_GVW_limit__kN(units.toFileText(text, UnitKind::weight));
     } else if (source == ui->lineEditReclassUpTo) {
         subclass->set_reclassify_up_to_subclass(text);
         judgeReclassifyTarget(*subclass, ui->lineEditReclassUpTo, true);
-    } else if (source == ui->lineEditReclassDownGvw) {
-        subclass->set_lower_GVW_limit__kN(units.toFileText(text, UnitKind::weight));
     } else if (source == ui->lineEditReclassDownTo) {
         subclass->set_reclassify_down_to_subclass(text);
         judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, true);
     } else {
-        qWarning().noquote() << "Edit of no subclass field:"
-                             << (source ? source->objectName() : QString());
-        return;
+        const auto fields = unitFields(*ui);
+        const auto field = std::find_if(fields.begin(), fields.end(),
+                                        [source](const UnitField& f) { return f.edit == source; });
+        if (field == fields.end()) {
+            qWarning().noquote() << "Edit of no subclass field:"
+                                 << (source ? source->objectName() : QString());
+            return;
+        }
+        (subclass->*field->store)(units.toFileText(text, field->kind));
+        judgeUnitField(*field, *subclass, *ui);
+        // The appended length is drawn behind trailers.
+        if (field->edit == ui->lineEditAppend)
+            showPicture(subclass);
     }
     subclassEdited(*subclass);
     // A constraint cleared is gone, not typed into: a step of its own.
     history->record(new SubclassEdit(history->context(),
                                      (cleared ? tr("clear %1") : tr("typing in %1")).arg(field),
                                      before, *subclass, cleared ? nullptr : source));
+}
+
+void Vorlan::showUnitFields(const Subclass& subclass)
+{
+    for (const UnitField& field : unitFields(*ui)) {
+        field.edit->setText(units.toDisplayedText((subclass.*field.value)(), field.kind));
+        judgeUnitField(field, subclass, *ui);
+    }
 }
 
 void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
@@ -299,9 +344,11 @@ void Vorlan::on_buttonAddConstraint_clicked()
 
 void Vorlan::subclassEdited(const Subclass& subclass)
 {
-    lists->updateInvalidEntry(subclass.get_number(),
-                              subclass.is_subclass_valid(conf.get_min_axle_distance__m(),
-                                                         conf.get_max_axle_distance__m()));
+    const quint32 number = subclass.get_number();
+    verdicts.update(number, &subclass);
+    lists->updateInvalidEntry(number, verdicts.is_valid(number));
+    // A max. distance typed may now reach past the header's maximum, or no longer.
+    header->judgeLimits(conf, verdicts.highest_max_distance());
 }
 
 void Vorlan::storeHeaderValue(HeaderPanel::Field field, const QString& value)
@@ -312,14 +359,22 @@ void Vorlan::storeHeaderValue(HeaderPanel::Field field, const QString& value)
         history->context(), tr("typing in %1").arg(header->name(field)),
         [field](Conf& edited, const QString& stored) { HeaderPanel::store(edited, field, stored); },
         before, value, StepContext::Shown::Change::header, int(field)));
-    header->judge(conf, field);
     using Field = HeaderPanel::Field;
-    if (field != Field::minAxleDistance && field != Field::maxAxleDistance)
+    if (field != Field::minAxleDistance && field != Field::maxAxleDistance) {
+        header->judge(conf, field);
         return;
-    // The distances shown are judged against the new limit only; the full check of each gap
-    // runs when it is edited or shown again.
-    axleRows->judgeGapsAgainst(field == Field::minAxleDistance ? AxleRows::Limit::minimum
-                                                               : AxleRows::Limit::maximum,
-                               header->shownNumber(field), ui->lineEditNumOfAxles->text().toInt());
-    lists->refreshInvalid(conf.invalid_subclass_numbers());
+    }
+    // Only the subclasses whose verdict the limit can change are judged again, and the gaps
+    // shown by the full rule of each, as showing the subclass again would.
+    const QList<quint32> changed =
+        verdicts.set_limits(conf.get_min_axle_distance__m(), conf.get_max_axle_distance__m());
+    // Many changes are listed again at once: each one alone moves every entry after it.
+    if (changed.size() > lists->count() / 16)
+        lists->refreshInvalid(verdicts.invalid_numbers());
+    else
+        for (quint32 number : changed)
+            lists->updateInvalidEntry(number, verdicts.is_valid(number));
+    header->judgeLimits(conf, verdicts.highest_max_distance());
+    if (const Subclass* subclass = currentSubclass())
+        axleRows->judgeGaps(*subclass, conf);
 }

@@ -1,8 +1,41 @@
-// Field colours: style sheets that set a field's background, and its tool tip.
+// Field colours: style sheets that set a field's background, its tool tip and its warning mark.
 #include "ui/fieldcolours.h"
 
+#include "ui/windowtext.h"
+
+#include <QAction>
 #include <QDebug>
 #include <QLineEdit>
+#include <QStyle>
+
+namespace {
+
+const QString markName = QStringLiteral("warningMark");
+
+// A field that takes no input (no subclass to edit) is greyed whatever its verdict.
+void colour(QLineEdit* edit, const char* name)
+{
+    edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: %1} "
+                                       "QLineEdit:disabled {background-color: palette(window)}")
+                            .arg(QLatin1String(name)));
+}
+
+// Validity is not told by colour alone: a warning sign stands at the end of the field.
+void mark(QLineEdit* edit, bool shown, const QString& toolTip)
+{
+    auto* action = edit->findChild<QAction*>(markName, Qt::FindDirectChildrenOnly);
+    if (!action && !shown)
+        return;
+    if (!action) {
+        action = edit->addAction(edit->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                 QLineEdit::TrailingPosition);
+        action->setObjectName(markName);
+    }
+    action->setVisible(shown);
+    action->setToolTip(toolTip.isEmpty() ? windowText("This value is not valid.") : toolTip);
+}
+
+} // namespace
 
 void validateEdit(QLineEdit* edit, FieldState state, const QString& toolTip)
 {
@@ -10,23 +43,30 @@ void validateEdit(QLineEdit* edit, FieldState state, const QString& toolTip)
         qWarning() << "Edit passed to validate is a nullptr!";
         return;
     }
+    // Text that its field would not take as a whole value, such as an exponent still being typed,
+    // stores no value, whatever the rules make of none.
+    if (state == FieldState::valid && !edit->text().isEmpty() && !edit->hasAcceptableInput()) {
+        validateEdit(edit, FieldState::invalid, windowText("Not a complete number."));
+        return;
+    }
     switch (state) {
     case FieldState::valid:
-        edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: lime}"));
+        colour(edit, "lime");
         edit->setToolTip(QString());
         break;
     case FieldState::invalid:
-        edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: red}"));
+        colour(edit, "red");
         edit->setToolTip(toolTip);
         break;
     case FieldState::inconsistent:
-        edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: yellow}"));
+        colour(edit, "yellow");
         edit->setToolTip(toolTip);
         break;
     case FieldState::neutral:
-        edit->setStyleSheet(QStringLiteral("QLineEdit {background-color: white}"));
+        colour(edit, "white");
         break;
     }
+    mark(edit, state == FieldState::invalid || state == FieldState::inconsistent, toolTip);
 }
 
 void validateEdit(QLineEdit* edit, bool valid, const QString& toolTip)

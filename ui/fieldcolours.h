@@ -15,7 +15,9 @@ enum class FieldState
 
 // Colours a field by its state: the one place fields are coloured, so anything else that marks
 // a verdict belongs here too. A valid field loses its tool tip, an invalid or inconsistent one
-// gets toolTip, a neutral one keeps what it had. A null edit is logged and left alone.
+// gets toolTip and a warning mark carrying it, a neutral one keeps what it had. A field whose
+// text its validator does not take whole is invalid whatever its value. A null edit is logged
+// and left alone.
 void validateEdit(QLineEdit* edit, FieldState state, const QString& toolTip = QString());
 void validateEdit(QLineEdit* edit, bool valid, const QString& toolTip);
 

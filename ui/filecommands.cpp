@@ -5,6 +5,7 @@
 #include "app/appidentity.h"
 #include "model/conf.h"
 #include "ui/edithistory.h"
+#include "ui/reasontexts.h"
 #include "ui/storedsettings.h"
 #include "ui/windowtext.h"
 #include "ui_vorlan.h"
@@ -227,11 +228,7 @@ bool FileCommands::passesSaveChecks() const
     switch (check.outcome) {
     case Conf::SaveOutcome::subclass_incomplete:
         warn(windowText("Vital information missing in one or more subclasses!"),
-             windowText("Missing data found in subclass ") + QString::number(check.subclass) +
-                 windowText(
-                     "\nPlease make sure all of the following fields are valid:\nCategory\nNumber "
-                     "of axles\nMax. gross weight\nAxle configuration\nand all fields dependant "
-                     "on number of axles."));
+             incompleteSubclassesText(conf));
         return false;
     case Conf::SaveOutcome::header_invalid:
         warn(windowText("Header invalid!"),

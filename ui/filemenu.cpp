@@ -13,14 +13,15 @@ void Vorlan::menuNewClicked()
     if (!file->mayDiscardEdits())
         return;
     Conf fresh;
-    if (units.weightUnit() == 0 && units.weightFactor() != DisplayUnits::standardGravity)
-        fresh.set_g_acceleration_constant(QString::number(units.weightFactor(), 'g', 6));
+    if (units.gravity() != DisplayUnits::standardGravity)
+        fresh.set_g_acceleration_constant(QString::number(double(units.gravity()), 'g', 6));
     header->writeTo(fresh);
     // Until the new configuration is written, the window keeps the one it has.
     const QString path = file->writeNew(fresh);
     if (path.isEmpty())
         return;
     conf = fresh;
+    verdicts.rebuild(conf);
     showEmptySubclassPanel();
     showPicture(nullptr);
     file->began(path);
@@ -37,18 +38,19 @@ bool Vorlan::openConfiguration(const QString& path)
         return false;
     conf = Conf(path);
 
-    const float g = conf.get_g_acceleration_constant().toFloat();
-    if (units.weightUnit() == 0 && g > 0.0f) {
-        units.setWeightFactor(g);
-        qDebug() << "New conversion weight" << units.weightFactor();
-    }
+    // The file's g, or the standard one: never the g of the configuration shown before.
+    units.setGravity(conf.is_g_acceleration_constant_valid()
+                         ? conf.get_g_acceleration_constant().toFloat()
+                         : DisplayUnits::standardGravity);
+    qDebug() << "New conversion weight" << units.weightFactor();
 
     clearSubclassFields();
     lists->clear();
     header->show(conf);
+    verdicts.rebuild(conf);
     const QList<quint32> numbers = conf.get_subclass_numbers();
     lists->fill(numbers);
-    lists->refreshInvalid(conf.invalid_subclass_numbers());
+    lists->refreshInvalid(verdicts.invalid_numbers());
     if (!numbers.isEmpty()) {
         showSubclassPanel();
         showSubclass(numbers.constFirst());

@@ -62,4 +62,13 @@ void clearAndHide(QWidget* editor)
         editor->hide();
 }
 
+QWidget* orderTabs(QWidget* previous, const QFrame* frame)
+{
+    for (int index = 0; index < count(frame); ++index) {
+        QWidget::setTabOrder(previous, at(frame, index));
+        previous = at(frame, index);
+    }
+    return previous;
+}
+
 } // namespace FrameCells

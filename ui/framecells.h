@@ -22,5 +22,7 @@ int count(const QFrame* frame);
 void append(QFrame* frame, QWidget* editor);
 // Empties and hides an editor; a check box is unticked.
 void clearAndHide(QWidget* editor);
+// Puts the frame's editors in the tab order after previous, left to right; returns the last.
+QWidget* orderTabs(QWidget* previous, const QFrame* frame);
 
 } // namespace FrameCells

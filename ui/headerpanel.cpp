@@ -3,12 +3,23 @@
 
 #include "model/conf.h"
 #include "ui/fieldcolours.h"
+#include "ui/numberfields.h"
 #include "ui/windowtext.h"
 #include "ui_vorlan.h"
 
 #include <QLineEdit>
+#include <QRegExpValidator>
 
 using Kind = DisplayUnits::Kind;
+
+namespace {
+
+QString finiteToolTip()
+{
+    return windowText("Value must be a finite number.");
+}
+
+} // namespace
 
 HeaderPanel::HeaderPanel(Ui::Vorlan& form, const DisplayUnits& units, QObject* parent)
     : QObject(parent), units(units), gButton(form.buttonGConstant),
@@ -20,9 +31,11 @@ HeaderPanel::HeaderPanel(Ui::Vorlan& form, const DisplayUnits& units, QObject* p
           {form.lineEditGroupMaxDist, form.labelGroupMaxDist, Kind::length,
            &Conf::get_group_max_distance__m, &Conf::is_group_max_distance_valid, QString()},
           {form.lineEditMinAxleSpacing, form.labelMinAxleSpacing, Kind::length,
-           &Conf::get_min_2axle_truck_spacing__m, nullptr, QString()},
+           &Conf::get_min_2axle_truck_spacing__m, &Conf::is_min_2axle_truck_spacing_valid,
+           finiteToolTip()},
           {form.lineEditMinAvgAxleWeight, form.labelMinAvgAxleWeight, Kind::weight,
-           &Conf::get_min_avg_axle_weight__kN, nullptr, QString()},
+           &Conf::get_min_avg_axle_weight__kN, &Conf::is_min_avg_axle_weight_valid,
+           finiteToolTip()},
           // The maximum's edit stands beside the caption named for the minimum, and the other way
           // round; what the user reads beside each edit is right.
           {form.lineEditMaxAxleDist, form.labelMinAxleDist, Kind::length,
@@ -41,7 +54,23 @@ HeaderPanel::HeaderPanel(Ui::Vorlan& form, const DisplayUnits& units, QObject* p
         const auto field = static_cast<Field>(i);
         connect(rows[i].edit, &QLineEdit::textEdited, this,
                 [this, field] { emit edited(field, fileValue(row(field))); });
+        if (rows[i].unit) {
+            NumberFields::acceptReals(rows[i].edit);
+            NumberFields::fitWidth(rows[i].edit, QStringLiteral("99999.99"));
+        }
     }
+    // Two letters A to Z: upper-cased, another letter could turn into a listed code.
+    row(Field::countryCode)
+        .edit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[A-Za-z]{0,2}")),
+                                                 row(Field::countryCode).edit));
+    for (Field field : {Field::unclassifiedSubclass, Field::uncategorisedCategory}) {
+        NumberFields::acceptWholeNumbers(row(field).edit);
+        NumberFields::fitWidth(row(field).edit, QStringLiteral("999999"));
+    }
+    NumberFields::fitWidth(row(Field::countryCode).edit, QStringLiteral("WW"));
+    // Room for a date and a few words; the version takes any text.
+    NumberFields::fitWidth(row(Field::version).edit,
+                           QStringLiteral("2024-03-20 motorway A1 km 112 lanes 1 to 4"), false);
 }
 
 void HeaderPanel::store(Conf& conf, Field field, const QString& value)
@@ -85,29 +114,40 @@ QString HeaderPanel::fileValue(const Row& row) const
 void HeaderPanel::judge(const Conf& conf, Field field)
 {
     const Row& judged = row(field);
-    if (field == Field::maxAxleDistance) {
-        switch (conf.check_max_axle_distance()) {
-        case Conf::MaxAxleDistance::valid:
-            validateEdit(judged.edit, FieldState::valid);
-            break;
-        case Conf::MaxAxleDistance::lower_than_subclasses:
-            validateEdit(judged.edit, FieldState::inconsistent,
-                         windowText("Value is lower than some subclasses."));
-            break;
-        case Conf::MaxAxleDistance::invalid:
-            validateEdit(judged.edit, FieldState::invalid,
-                         windowText("Value must be higher than min axle distance."));
-            break;
-        }
-    } else if (judged.check) {
+    if (field == Field::maxAxleDistance)
+        judgeMaxAxleDistance(conf.check_max_axle_distance());
+    else if (judged.check)
         validateEdit(judged.edit, (conf.*judged.check)(), judged.toolTip);
+}
+
+void HeaderPanel::judgeLimits(const Conf& conf, float highestSubclassMax)
+{
+    judge(conf, Field::minAxleDistance);
+    judgeMaxAxleDistance(conf.check_max_axle_distance(highestSubclassMax));
+}
+
+void HeaderPanel::judgeMaxAxleDistance(Conf::MaxAxleDistance state)
+{
+    QLineEdit* edit = row(Field::maxAxleDistance).edit;
+    switch (state) {
+    case Conf::MaxAxleDistance::valid:
+        validateEdit(edit, FieldState::valid);
+        break;
+    case Conf::MaxAxleDistance::lower_than_subclasses:
+        validateEdit(edit, FieldState::inconsistent,
+                     windowText("Value is lower than some subclasses."));
+        break;
+    case Conf::MaxAxleDistance::invalid:
+        validateEdit(edit, FieldState::invalid,
+                     windowText("Value must be higher than min axle distance."));
+        break;
     }
 }
 
 void HeaderPanel::show(const Conf& conf)
 {
-    const QString g = conf.get_g_acceleration_constant();
-    showG(g.toFloat() > 0.0f ? g : QStringLiteral("9.80665"));
+    showG(conf.is_g_acceleration_constant_valid() ? conf.get_g_acceleration_constant()
+                                                  : QStringLiteral("9.80665"));
     showFields(conf);
 }
 
@@ -143,11 +183,6 @@ QString HeaderPanel::name(Field field) const
         .trimmed();
 }
 
-float HeaderPanel::shownNumber(Field field) const
-{
-    return row(field).edit->text().toFloat();
-}
-
 void HeaderPanel::showG(const QString& g)
 {
     gButton->setText(g);
@@ -155,11 +190,13 @@ void HeaderPanel::showG(const QString& g)
 
 void HeaderPanel::redisplayUnits(const Conf& conf)
 {
-    for (const Row& shown : rows) {
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const Row& shown = rows[i];
         if (!shown.unit)
             continue;
         shown.caption->setText(
             DisplayUnits::withSuffix(shown.caption->text(), units.suffix(*shown.unit)));
         showFieldText(shown.edit, units.toDisplayedText((conf.*shown.value)(), *shown.unit), true);
+        judge(conf, static_cast<Field>(i));
     }
 }

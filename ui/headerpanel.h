@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/conf.h"
 #include "units/displayunits.h"
 
 #include <QObject>
@@ -8,7 +9,6 @@
 #include <array>
 #include <optional>
 
-class Conf;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -52,13 +52,14 @@ public:
     QString name(Field field) const;
     // Colours a field by its check once its value is stored; a field without one keeps its colour.
     void judge(const Conf& conf, Field field);
+    // Colours both axle-distance limits, the subclasses holding max. distances up to the one
+    // given.
+    void judgeLimits(const Conf& conf, float highestSubclassMax);
     // Stores every field as it stands, in file units, into a configuration.
     void writeTo(Conf& conf) const;
-    // The number a field shows, in displayed units; 0 when it shows none.
-    float shownNumber(Field field) const;
     void showG(const QString& g);
     // The unit suffixes of the captions, and the values with a unit shown again in the current
-    // units, all coloured valid.
+    // units and judged again.
     void redisplayUnits(const Conf& conf);
 
 signals:
@@ -80,6 +81,7 @@ private:
 
     const Row& row(Field field) const { return rows[static_cast<int>(field)]; }
     QString fileValue(const Row& row) const;
+    void judgeMaxAxleDistance(Conf::MaxAxleDistance state);
 
     const DisplayUnits& units;
     QPushButton* gButton;

@@ -9,8 +9,7 @@
 #include "ui_vorlan.h"
 
 #include <QLineEdit>
-
-using UnitKind = DisplayUnits::Kind;
+#include <QSignalBlocker>
 
 void Vorlan::on_comboBoxSubclasses_currentIndexChanged(const QString& arg1)
 {
@@ -24,21 +23,37 @@ void Vorlan::on_comboBoxInvalid_activated(const QString& arg1)
         lists->select(*number);
 }
 
-void Vorlan::on_lineEditSubclass_textChanged(const QString& arg1)
+void Vorlan::on_lineEditSubclass_textChanged(const QString& /*arg1*/)
 {
-    if (!currentSubclass()) {
-        validateEdit(ui->lineEditSubclass, false,
-                     tr("Subclass does not exist. Click on button \"New\" to create one"));
-        ui->buttonSubclass->setText(tr("New"));
-        ui->buttonSubclass->setStatusTip(
-            tr("Used to create a new subclass with corresponding subclass number."));
+    // Named again, even the subclass shown before is shown afresh, ready to be edited.
+    if (const Subclass* subclass = currentSubclass()) {
+        showSubclass(subclass->get_number());
         return;
     }
-    lists->select(arg1.toUInt());
-    validateEdit(ui->lineEditSubclass, true, QString());
-    ui->buttonSubclass->setText(tr("Delete"));
+    setSubclassNamed(false);
+    validateEdit(ui->lineEditSubclass, false,
+                 tr("Subclass does not exist. Click on button \"New\" to create one"));
+    ui->buttonSubclass->setText(tr("New"));
     ui->buttonSubclass->setStatusTip(
-        tr("Used to delete the existing subclass with coresponding subclass number."));
+        tr("Used to create a new subclass with corresponding subclass number."));
+}
+
+void Vorlan::setSubclassNamed(bool named)
+{
+    // Nothing typed may be dropped in silence: with no subclass to take it, the subclass's fields
+    // take no input, and no number stands as the one shown.
+    for (QWidget* part :
+         {static_cast<QWidget*>(ui->lineEditOverrideClass),
+          static_cast<QWidget*>(ui->lineEditOverrideGroups),
+          static_cast<QWidget*>(ui->lineEditCopy), static_cast<QWidget*>(ui->frameSubclassBottom),
+          static_cast<QWidget*>(ui->groupBoxReclassify), static_cast<QWidget*>(ui->frameMiddle)})
+        part->setEnabled(named);
+    if (named) {
+        on_lineEditCopy_textEdited(ui->lineEditCopy->text());
+    } else {
+        ui->buttonCopy->setEnabled(false);
+        ui->labelSubclassLarge->clear();
+    }
 }
 
 void Vorlan::showSubclass(quint32 number)
@@ -48,7 +63,15 @@ void Vorlan::showSubclass(quint32 number)
     // Quietly, as this shows it: announced, it would be shown twice.
     lists->select(number, false);
     const QString numberText = QString::number(number);
-    ui->lineEditSubclass->setText(numberText);
+    {
+        const QSignalBlocker quiet(ui->lineEditSubclass);
+        ui->lineEditSubclass->setText(numberText);
+    }
+    validateEdit(ui->lineEditSubclass, true, QString());
+    ui->buttonSubclass->setText(tr("Delete"));
+    ui->buttonSubclass->setStatusTip(
+        tr("Used to delete the existing subclass with coresponding subclass number."));
+    setSubclassNamed(true);
     ui->labelSubclassLarge->setText(numberText);
     Subclass& subclass = conf.get_subclass(number);
 
@@ -65,13 +88,7 @@ void Vorlan::showSubclass(quint32 number)
         on_lineEditNumOfAxles_textChanged(count);
     else
         ui->lineEditNumOfAxles->setText(count);
-    showFieldText(ui->lineEditMaxGrossWeight,
-                  units.toDisplayedText(subclass.get_max_GVW__kN(), UnitKind::weight),
-                  subclass.is_max_GVW_valid());
-    showFieldText(ui->lineEditPrepend,
-                  units.toDisplayedText(subclass.get_prepend__m(), UnitKind::length), true);
-    showFieldText(ui->lineEditAppend,
-                  units.toDisplayedText(subclass.get_append__m(), UnitKind::length), true);
+    showUnitFields(subclass);
 
     // Without a valid axle count there are no per-axle editors and nothing to draw; the
     // other fields still show this subclass, never the one shown before.
@@ -82,13 +99,7 @@ void Vorlan::showSubclass(quint32 number)
         axleRows->hideAll();
     constraints->show(subclass);
 
-    showFieldText(ui->lineEditReclassUpGvw,
-                  units.toDisplayedText(subclass.get_upper_GVW_limit__kN(), UnitKind::weight),
-                  true);
     ui->lineEditReclassUpTo->setText(subclass.get_reclassify_up_to_subclass());
-    showFieldText(ui->lineEditReclassDownGvw,
-                  units.toDisplayedText(subclass.get_lower_GVW_limit__kN(), UnitKind::weight),
-                  true);
     ui->lineEditReclassDownTo->setText(subclass.get_reclassify_down_to_subclass());
     judgeReclassifyTarget(subclass, ui->lineEditReclassUpTo, false);
     judgeReclassifyTarget(subclass, ui->lineEditReclassDownTo, false);
@@ -106,7 +117,9 @@ void Vorlan::clearSubclassFields()
           ui->lineEditAppend, ui->lineEditReclassUpGvw, ui->lineEditReclassUpTo,
           ui->lineEditReclassDownGvw, ui->lineEditReclassDownTo})
         edit->clear();
-    ui->labelSubclassLarge->clear();
+    // The copy target is white again, with nothing to judge.
+    on_lineEditCopy_textEdited(QString());
+    setSubclassNamed(false);
     constraints->clear();
 }
 
@@ -153,6 +166,8 @@ void Vorlan::showStep(const StepContext::Shown& step)
         showSubclass(step.subclass);
         break;
     case Change::removed:
+        verdicts.update(step.subclass, nullptr);
+        header->judgeLimits(conf, verdicts.highest_max_distance());
         lists->remove(step.subclass);
         if (lists->count() == 0) {
             showEmptySubclassPanel();
@@ -164,18 +179,19 @@ void Vorlan::showStep(const StepContext::Shown& step)
         }
         break;
     case Change::g:
-        // Tonnes are shown with the g the header holds, as after Open.
-        if (units.weightUnit() == 0) {
-            const float g = conf.get_g_acceleration_constant().toFloat();
-            units.setWeightFactor(g > 0.0f ? g : DisplayUnits::standardGravity);
-            header->showG(QString::number(double(units.weightFactor()), 'g', 6));
-        }
+        // The g the header now holds is the one in use, as after Open.
+        units.setGravity(conf.is_g_acceleration_constant_valid()
+                             ? conf.get_g_acceleration_constant().toFloat()
+                             : DisplayUnits::standardGravity);
+        header->showG(QString::number(double(units.gravity()), 'g', 6));
         redisplayUnits();
         [[fallthrough]];
     case Change::header:
         // A header limit judges every subclass's distances.
         header->showFields(conf);
-        lists->refreshInvalid(conf.invalid_subclass_numbers());
+        verdicts.set_limits(conf.get_min_axle_distance__m(), conf.get_max_axle_distance__m());
+        lists->refreshInvalid(verdicts.invalid_numbers());
+        header->judgeLimits(conf, verdicts.highest_max_distance());
         if (const auto shown = lists->current())
             showSubclass(*shown);
         break;

@@ -4,7 +4,9 @@
 #include "ui/windowtext.h"
 #include "ui_vorlan.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -14,10 +16,29 @@ const QString itemPrefix = QStringLiteral("subclass_");
 
 } // namespace
 
-SubclassLists::SubclassLists(Ui::Vorlan& form)
+SubclassLists::SubclassLists(Ui::Vorlan& form, std::function<QString(quint32)> reasons)
     : subclasses(form.comboBoxSubclasses), invalid(form.comboBoxInvalid),
-      invalidCaption(form.labelInvalid)
+      invalidCaption(form.labelInvalid), reasons(std::move(reasons))
 {
+    invalid->installEventFilter(this);
+    invalid->view()->viewport()->installEventFilter(this);
+}
+
+bool SubclassLists::eventFilter(QObject* watched, QEvent* event)
+{
+    // The tip is set just before the list or its open list shows it, from the reasons as they
+    // are now.
+    if (event->type() != QEvent::ToolTip || !reasons)
+        return false;
+    if (watched == invalid) {
+        const auto number = numberOf(invalid->currentText());
+        invalid->setToolTip(number ? reasons(*number) : QString());
+    } else {
+        const QModelIndex item = invalid->view()->indexAt(static_cast<QHelpEvent*>(event)->pos());
+        if (const auto number = numberOf(item.data().toString()))
+            invalid->setItemData(item.row(), reasons(*number), Qt::ToolTipRole);
+    }
+    return false;
 }
 
 QString SubclassLists::itemText(quint32 number)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -15,11 +17,13 @@ class Vorlan;
 // The list of the configuration's subclasses, whose current item is the subclass shown, and the
 // list of invalid subclasses beside it with its caption. Both name subclass N "subclass_N".
 // The invalid list is kept in ascending order, so that one subclass's entry is found in a few
-// steps however many are listed.
-class SubclassLists
+// steps however many are listed. Each of its entries explains itself in a tool tip, asked for only
+// when one is shown, so that a long list costs nothing until then.
+class SubclassLists : public QObject
 {
 public:
-    explicit SubclassLists(Ui::Vorlan& form);
+    // reasons gives the tool tip of an invalid subclass.
+    explicit SubclassLists(Ui::Vorlan& form, std::function<QString(quint32)> reasons = {});
 
     static QString itemText(quint32 number);
     // The number an item names; nothing for a text that names none.
@@ -55,6 +59,9 @@ public:
     // Lists or unlists one subclass as its verdict says.
     void updateInvalidEntry(quint32 number, bool valid);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Where number stands in the invalid list, or where it would go.
     int invalidPosition(quint32 number) const;
@@ -65,4 +72,5 @@ private:
     QComboBox* subclasses;
     QComboBox* invalid;
     QLabel* invalidCaption;
+    std::function<QString(quint32)> reasons;
 };

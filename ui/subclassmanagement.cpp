@@ -25,8 +25,12 @@ void Vorlan::on_buttonSubclass_clicked()
                                          SubclassListing::Change::deleted, *deleted,
                                          lists->position(number));
         conf.remove_subclass(number);
+        verdicts.update(number, nullptr);
+        header->judgeLimits(conf, verdicts.highest_max_distance());
         // The list then shows a neighbour; without one, nothing of the deleted subclass stays.
         lists->removeCurrent();
+        ui->lineEditCopy->clear();
+        on_lineEditCopy_textEdited(QString());
         if (lists->count() == 0) {
             showEmptySubclassPanel();
             showPicture(nullptr);
@@ -51,12 +55,10 @@ void Vorlan::on_buttonSubclass_clicked()
     lists->append(number);
     // A new subclass has no axles yet, so it is listed as invalid.
     subclassEdited(subclass);
-    lists->selectLast();
     if (lists->count() == 1)
         showSubclassPanel();
+    showSubclass(number);
     axleRows->markFirstAxleUnset();
-    // The number field held this number before it was created; now it names a subclass.
-    on_lineEditSubclass_textChanged(ui->lineEditSubclass->text());
     showPicture(nullptr);
     history->record(step);
 }
@@ -80,9 +82,9 @@ void Vorlan::on_buttonCopy_clicked()
     conf.insert_subclass(target, copy);
     lists->append(target);
     subclassEdited(copy);
-
-    ui->buttonCopy->setEnabled(false);
-    validateEdit(ui->lineEditCopy, false, QString());
+    // The target is taken now; the field is ready for the next one.
+    ui->lineEditCopy->clear();
+    on_lineEditCopy_textEdited(QString());
     lists->selectLast();
     history->record(step);
 }

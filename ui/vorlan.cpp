@@ -6,13 +6,15 @@
 #include "ui/constraintpanel.h"
 #include "ui/edithistory.h"
 #include "ui/filecommands.h"
+#include "ui/numberfields.h"
+#include "ui/reasontexts.h"
 #include "ui/storedsettings.h"
 #include "ui/subclasslists.h"
 #include "ui_vorlan.h"
 
+#include <QApplication>
 #include <QDebug>
-#include <QDoubleValidator>
-#include <QIntValidator>
+#include <QIcon>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QShortcut>
@@ -23,6 +25,8 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
                        << QString::fromLatin1(AppIdentity::version).prepend(QLatin1Char('v'));
 
     ui->setupUi(this);
+    // The application's, so that the dialogs and the message boxes without a parent carry it too.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/icon.ico")));
 
     // Every edit of a subclass field, fixed or made at run time, reaches the one dispatcher.
     const auto wire = [this](QLineEdit* edit) {
@@ -31,7 +35,8 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     header = std::make_unique<HeaderPanel>(*ui, units);
     axleRows = std::make_unique<AxleRows>(*ui, units, wire);
     constraints = std::make_unique<ConstraintPanel>(*ui, units, wire);
-    lists = std::make_unique<SubclassLists>(*ui);
+    lists = std::make_unique<SubclassLists>(
+        *ui, [this](quint32 number) { return invalidSubclassText(conf, number); });
 
     history = std::make_unique<EditHistory>(
         *this, ui->actionUndo, ui->actionRedo,
@@ -49,6 +54,10 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     connect(ui->actionConfiguration, &QAction::triggered, this, &Vorlan::menuConfigurationClicked);
     connect(ui->buttonGConstant, &QPushButton::clicked, this, &Vorlan::menuConfigurationClicked);
     connect(header.get(), &HeaderPanel::edited, this, &Vorlan::storeHeaderValue);
+    ui->actionNew->setShortcuts(QKeySequence::New);
+    ui->actionOpen->setShortcuts(QKeySequence::Open);
+    ui->actionSave->setShortcuts(QKeySequence::Save);
+    ui->actionExit->setShortcuts(QKeySequence::Quit);
 
     for (QLineEdit* edit :
          {ui->lineEditCategory, ui->lineEditMaxGrossWeight, ui->lineEditConfString,
@@ -58,27 +67,24 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
           ui->lineEditOverrideClass, ui->lineEditOverrideGroups})
         wire(edit);
 
-    // Validators follow the window's locale, not the machine's, so a decimal point is what
-    // every real-number field accepts, as its status tip says.
-    auto* realValidator = new QDoubleValidator(this);
-    realValidator->setLocale(locale());
+    // Each field as wide as the widest value it shows: weights in pounds, lengths in inches.
+    using namespace NumberFields;
+    for (QLineEdit* edit : {ui->lineEditMaxGrossWeight, ui->lineEditReclassUpGvw,
+                            ui->lineEditReclassDownGvw, ui->lineEditPrepend, ui->lineEditAppend}) {
+        acceptReals(edit);
+        fitWidth(edit, QStringLiteral("999999.99"));
+    }
+    // Reclassification targets are subclass numbers.
     for (QLineEdit* edit :
-         {ui->lineEditGroupMaxDist, ui->lineEditMinAxleSpacing, ui->lineEditMinAvgAxleWeight,
-          ui->lineEditMaxAxleDist, ui->lineEditMinAxleDist, ui->lineEditMaxGrossWeight,
-          ui->lineEditAddConstraint, ui->lineEditPrepend, ui->lineEditAppend,
-          ui->lineEditReclassUpGvw, ui->lineEditReclassUpTo, ui->lineEditReclassDownGvw,
-          ui->lineEditReclassDownTo})
-        edit->setValidator(realValidator);
-    auto* intValidator = new QIntValidator(this);
-    intValidator->setLocale(locale());
-    for (QLineEdit* edit :
-         {ui->lineEditUnclassified, ui->lineEditUncategorised, ui->lineEditSubclass,
-          ui->lineEditCopy, ui->lineEditCategory, ui->lineEditOverrideClass,
-          ui->lineEditOverrideGroups, ui->lineEditAlias})
-        edit->setValidator(intValidator);
-    auto* axleCountValidator = new QIntValidator(2, 20, this);
-    axleCountValidator->setLocale(locale());
-    ui->lineEditNumOfAxles->setValidator(axleCountValidator);
+         {ui->lineEditSubclass, ui->lineEditCopy, ui->lineEditCategory, ui->lineEditOverrideClass,
+          ui->lineEditOverrideGroups, ui->lineEditAlias, ui->lineEditReclassUpTo,
+          ui->lineEditReclassDownTo}) {
+        acceptWholeNumbers(edit);
+        fitWidth(edit, QStringLiteral("999999"));
+    }
+    acceptWholeNumbers(ui->lineEditNumOfAxles, 2, Subclass::max_axles);
+    fitWidth(ui->lineEditNumOfAxles, QStringLiteral("20"));
+    fitWidth(ui->lineEditConfString, QStringLiteral("H2T2D1S2"));
 
     // Until a configuration is opened or created there is no subclass to show.
     clearSubclassFields();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/conf.h"
+#include "model/limitverdicts.h"
 #include "ui/headerpanel.h"
 #include "ui/undo/stepcontext.h"
 #include "units/displayunits.h"
@@ -81,6 +82,10 @@ private:
     // Colours a reclassification target; typed says whether the user is typing it, when a 0 is
     // a target rather than none.
     void judgeReclassifyTarget(const Subclass& subclass, QLineEdit* target, bool typed);
+    // Shows the subclass's fields with a unit, in displayed units, and judges them.
+    void showUnitFields(const Subclass& subclass);
+    // Whether the number field names a subclass, whose fields then take input.
+    void setSubclassNamed(bool named);
     void showSubclassPanel();
     // The panel of a configuration without subclasses, ready for a number to be typed.
     void showEmptySubclassPanel();
@@ -92,6 +97,8 @@ private:
 
     Ui::Vorlan* ui;
     Conf conf;
+    // Kept with every change to conf's subclasses and axle-distance limits.
+    LimitVerdicts verdicts;
     DisplayUnits units;
     std::unique_ptr<HeaderPanel> header;
     std::unique_ptr<AxleRows> axleRows;

@@ -17,10 +17,7 @@ using UnitKind = DisplayUnits::Kind;
 
 void Vorlan::menuConfigurationClicked()
 {
-    // The dialog's g is the one tonnes are shown with; other units have none, so it offers the
-    // standard value should the user switch to tonnes.
-    const float g = units.weightUnit() == 0 ? units.weightFactor() : DisplayUnits::standardGravity;
-    MeasurementUnits dialog(this, units.weightUnit(), units.lengthUnit(), g);
+    MeasurementUnits dialog(this, units.weightUnit(), units.lengthUnit(), units.gravity());
     connect(&dialog, &MeasurementUnits::sendUnits, this, &Vorlan::receiveUnits);
     if (dialog.exec() == QDialog::Accepted)
         StoredSettings::setUnitCodes(units.weightUnit(), units.lengthUnit());
@@ -29,17 +26,14 @@ void Vorlan::menuConfigurationClicked()
 void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
 {
     units.setUnits(weight, length, g);
-    // With tonnes the button names the g in use, which is not the one received when that one
-    // was refused; the other units send no g and the button reads 0.
-    const float shownG = weight == 0 ? units.weightFactor() : g;
-    header->showG(QString::number(double(shownG), 'g', 6));
+    // The g in use, in every unit: the other units send none, and a g refused is not used.
+    const QString after = QString::number(double(units.gravity()), 'g', 6);
+    header->showG(after);
 
     // A g that the header already holds is replaced even by the standard one: otherwise the
     // file would keep a g that the user has just changed away from.
     const QString before = conf.get_g_acceleration_constant();
-    const QString after = QString::number(double(units.weightFactor()), 'g', 6);
-    if (units.weightUnit() == 0 &&
-        (units.weightFactor() != DisplayUnits::standardGravity || !before.isEmpty()) &&
+    if ((units.gravity() != DisplayUnits::standardGravity || !before.isEmpty()) &&
         after != before) {
         conf.set_g_acceleration_constant(after);
         history->record(new HeaderEdit(history->context(), tr("set g to %1").arg(after),
@@ -64,18 +58,9 @@ void Vorlan::redisplayUnits()
     const int axles = subclass && subclass->is_number_of_axles_valid()
                           ? subclass->get_number_of_axles().toInt()
                           : 0;
-    axleRows->redisplayUnits(subclass, axles);
+    axleRows->redisplayUnits(subclass, axles, conf);
     constraints->redisplayUnits(subclass);
-    if (!subclass)
-        return;
     // Left in the old unit, a value retyped would be stored in the new one.
-    for (const auto& [edit, value, kind] :
-         {std::tuple{ui->lineEditPrepend, subclass->get_prepend__m(), UnitKind::length},
-          std::tuple{ui->lineEditAppend, subclass->get_append__m(), UnitKind::length},
-          std::tuple{ui->lineEditMaxGrossWeight, subclass->get_max_GVW__kN(), UnitKind::weight},
-          std::tuple{ui->lineEditReclassUpGvw, subclass->get_upper_GVW_limit__kN(),
-                     UnitKind::weight},
-          std::tuple{ui->lineEditReclassDownGvw, subclass->get_lower_GVW_limit__kN(),
-                     UnitKind::weight}})
-        showFieldText(edit, units.toDisplayedText(value, kind), true);
+    if (subclass)
+        showUnitFields(*subclass);
 }

@@ -65,8 +65,9 @@ QString convertTotalDistance(const QString& text, ConversionDirection direction,
     const auto bounds = splitInTwo(text, ',', "comma");
     if (!bounds || !isValidFloat(bounds->at(0)) || !isValidFloat(bounds->at(1)))
         return QString();
-    return convertNumber(bounds->at(0), Kind::length, direction, units) + QLatin1Char(',') +
-           convertNumber(bounds->at(1), Kind::length, direction, units);
+    const QString lower = convertNumber(bounds->at(0), Kind::length, direction, units);
+    const QString upper = convertNumber(bounds->at(1), Kind::length, direction, units);
+    return lower.isEmpty() || upper.isEmpty() ? QString() : lower + QLatin1Char(',') + upper;
 }
 
 QString convertCombinedDistance(const QString& text, ConversionDirection direction,
@@ -94,9 +95,11 @@ QString convertTotalWeight(const QString& text, ConversionDirection direction,
     if (!isValidFloat(lower.at(0)) || !isValidInt(lower.at(1)) || !isValidFloat(upper.at(0)) ||
         !isValidInt(upper.at(1)))
         return QString();
-    return convertNumber(lower.at(0), Kind::weight, direction, units) + QLatin1Char(',') +
-           lower.at(1) + QLatin1Char(';') +
-           convertNumber(upper.at(0), Kind::weight, direction, units) + QLatin1Char(',') +
+    const QString low = convertNumber(lower.at(0), Kind::weight, direction, units);
+    const QString high = convertNumber(upper.at(0), Kind::weight, direction, units);
+    if (low.isEmpty() || high.isEmpty())
+        return QString();
+    return low + QLatin1Char(',') + lower.at(1) + QLatin1Char(';') + high + QLatin1Char(',') +
            upper.at(1);
 }
 
@@ -117,30 +120,46 @@ QString weightLimitToFile(const QString& weight, const DisplayUnits& units)
     return number || weight.isEmpty() ? units.toFileText(weight, Kind::weight) : weight;
 }
 
+namespace {
+
+using Converter = QString (*)(const QString&, ConversionDirection, const DisplayUnits&);
+
+// The converter of every kind but the weight limits; null for those and for unknown kinds.
+Converter converterOf(const QString& kind)
+{
+    if (kind == QLatin1String("adsl"))
+        return convertCombinedDistance;
+    if (kind == QLatin1String("awsl"))
+        return convertCombinedWeight;
+    if (kind == QLatin1String("adsl_0"))
+        return convertTotalDistance;
+    if (kind == QLatin1String("awsl_0"))
+        return convertTotalWeight;
+    return nullptr;
+}
+
+} // namespace
+
 QString constraintToDisplay(const QString& kind, const QString& fileText, const DisplayUnits& units)
 {
-    const auto toDisplay = ConversionDirection::toDisplay;
+    QString shown;
     if (kind == QLatin1String("default")) {
         const QStringList parts = fileText.split(QLatin1Char(','));
-        return parts.size() == 2
-                   ? parts.at(0) + QLatin1Char(',') +
-                         QString::number(units.toDisplayedValue(parts.at(1), Kind::weight), 'f', 2)
-                   : fileText;
+        bool number = false;
+        if (parts.size() == 2)
+            parts.at(1).toFloat(&number);
+        if (number)
+            shown = parts.at(0) + QLatin1Char(',') +
+                    QString::number(units.toDisplayedValue(parts.at(1), Kind::weight), 'f', 2);
+    } else if (const Converter convert = converterOf(kind)) {
+        shown = convert(fileText, ConversionDirection::toDisplay, units);
     }
-    if (kind == QLatin1String("adsl"))
-        return convertCombinedDistance(fileText, toDisplay, units);
-    if (kind == QLatin1String("awsl"))
-        return convertCombinedWeight(fileText, toDisplay, units);
-    if (kind == QLatin1String("adsl_0"))
-        return convertTotalDistance(fileText, toDisplay, units);
-    if (kind == QLatin1String("awsl_0"))
-        return convertTotalWeight(fileText, toDisplay, units);
-    return QString();
+    // What does not convert is shown as it is held, never as something else or as nothing.
+    return shown.isEmpty() ? fileText : shown;
 }
 
 QString constraintToFile(const QString& kind, const QString& shownText, const DisplayUnits& units)
 {
-    const auto toFile = ConversionDirection::toFile;
     QString stored;
     if (kind == QLatin1String("default")) {
         const QStringList parts = shownText.split(QLatin1Char(','));
@@ -148,14 +167,8 @@ QString constraintToFile(const QString& kind, const QString& shownText, const Di
             parts.size() == 2 ? weightLimitToFile(parts.at(1), units) : QString();
         if (!weight.isEmpty())
             stored = parts.at(0) + QLatin1Char(',') + weight;
-    } else if (kind == QLatin1String("adsl")) {
-        stored = convertCombinedDistance(shownText, toFile, units);
-    } else if (kind == QLatin1String("awsl")) {
-        stored = convertCombinedWeight(shownText, toFile, units);
-    } else if (kind == QLatin1String("adsl_0")) {
-        stored = convertTotalDistance(shownText, toFile, units);
-    } else if (kind == QLatin1String("awsl_0")) {
-        stored = convertTotalWeight(shownText, toFile, units);
+    } else if (const Converter convert = converterOf(kind)) {
+        stored = convert(shownText, ConversionDirection::toFile, units);
     }
     return stored.isEmpty() ? shownText : stored;
 }

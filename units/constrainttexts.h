@@ -21,7 +21,7 @@ bool isValidInt(const QString& text);
 
 // Each converts the lengths or weights of one kind, keeping separators, axle lists and classes.
 // Shown numbers have one decimal. The result is empty when the text does not have the kind's
-// form, which is logged unless the text is empty.
+// form, which is logged unless the text is empty, or when a number is negative.
 QString convertTotalDistance(const QString& text, ConversionDirection direction,
                              const DisplayUnits& units);
 QString convertCombinedDistance(const QString& text, ConversionDirection direction,
@@ -35,8 +35,8 @@ QString convertCombinedWeight(const QString& text, ConversionDirection direction
 // it would become a limit of 0, which is valid.
 QString weightLimitToFile(const QString& weight, const DisplayUnits& units);
 
-// A stored constraint of any kind as its edit shows it. A weight limit that is not "axles,weight"
-// is shown as stored; another kind that does not convert is shown empty.
+// A stored constraint of any kind as its edit shows it; one that does not convert is shown as
+// stored.
 QString constraintToDisplay(const QString& kind, const QString& fileText,
                             const DisplayUnits& units);
 // What a constraint edit's text is stored as: converted, or as typed when it does not convert,

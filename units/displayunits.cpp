@@ -2,6 +2,23 @@
 #include "units/displayunits.h"
 
 #include <QStringList>
+#include <QtNumeric>
+
+#include <optional>
+
+namespace {
+
+// A text as a float; nothing for text that is no number, infinity for one too large.
+std::optional<float> readNumber(const QString& text)
+{
+    bool ok = false;
+    const float value = text.toFloat(&ok);
+    if (!ok && !qIsInf(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
 
 float DisplayUnits::factor(Kind kind) const
 {
@@ -10,15 +27,13 @@ float DisplayUnits::factor(Kind kind) const
 
 void DisplayUnits::setUnits(quint8 weight, quint8 length, float g)
 {
-    const bool tonnesShown = weightCode == 0;
+    if (g > 0.0f && qIsFinite(g))
+        gravityValue = g;
     weightCode = weight;
     lengthCode = length;
     switch (weight) {
     case 0:
-        if (g > 0.0f)
-            weightFactorValue = g;
-        else if (!tonnesShown)
-            weightFactorValue = standardGravity;
+        weightFactorValue = gravityValue;
         break;
     case 1:
         weightFactorValue = kilonewtonsPerPound;
@@ -42,6 +57,13 @@ void DisplayUnits::setUnits(quint8 weight, quint8 length, float g)
     default:
         break;
     }
+}
+
+void DisplayUnits::setGravity(float g)
+{
+    gravityValue = g;
+    if (weightCode == 0)
+        weightFactorValue = g;
 }
 
 QString DisplayUnits::suffix(Kind kind) const
@@ -90,22 +112,19 @@ QString DisplayUnits::toDisplayedText(const QString& fileText, Kind kind) const
 
 QString DisplayUnits::toFileText(const QString& text, Kind kind) const
 {
-    if (text.isEmpty())
+    const std::optional<float> value = readNumber(text);
+    if (!value || *value < 0.0f)
         return QString();
-    bool number = false;
-    const float value = text.toFloat(&number);
-    if (number && value < 0.0f)
-        return QString();
-    const float converted = value * factor(kind);
+    const float converted = *value * factor(kind);
     return QString::number(converted, 'g', 6);
 }
 
 QString DisplayUnits::editTextToFileText(const QString& text, Kind kind) const
 {
-    const float value = text.toFloat();
-    if (text.isEmpty() || !(value > 0.0f))
+    const std::optional<float> value = readNumber(text);
+    if (!value || !(*value > 0.0f))
         return QString();
-    const float converted = value * factor(kind);
+    const float converted = *value * factor(kind);
     return QString::number(converted, 'g', 6);
 }
 

@@ -27,13 +27,15 @@ public:
     float weightFactor() const { return weightFactorValue; }
     float lengthFactor() const { return lengthFactorValue; }
     float factor(Kind kind) const;
+    // The acceleration constant in use, whatever the units: the tonnes factor.
+    float gravity() const { return gravityValue; }
 
-    // Adopts a choice of units; g is the tonnes factor. A code outside 0 to 2 is kept but leaves
-    // its factor alone. A g that is not above 0 would make every weight meaningless, so tonnes
-    // then keep the g already in use, or the standard one when tonnes were not shown.
+    // Adopts a choice of units and g. A code outside 0 to 2 is kept but leaves its factor alone.
+    // A g that is not a finite number above 0 would make every weight meaningless, so the g
+    // already in use stays.
     void setUnits(quint8 weight, quint8 length, float g);
-    // The g of an opened file, used while tonnes are shown.
-    void setWeightFactor(float factor) { weightFactorValue = factor; }
+    // The g of an opened configuration, which tonnes are then shown with.
+    void setGravity(float g);
 
     // The label suffix of the current unit of a kind, such as "(t):".
     QString suffix(Kind kind) const;
@@ -44,8 +46,8 @@ public:
     double toDisplayedValue(const QString& fileText, Kind kind) const;
     // A file value as an edit shows it: two decimals, empty when not above 0.
     QString toDisplayedText(const QString& fileText, Kind kind) const;
-    // A displayed text in file units: empty for an empty or negative number, "0" for zero and
-    // for text that is no number.
+    // A displayed text in file units: empty for text that is no number and for a negative one,
+    // "0" for zero. A number too large for a float stays infinite, to be judged as such.
     QString toFileText(const QString& text, Kind kind) const;
     // An edit's text in file units: empty unless it is a number above 0.
     QString editTextToFileText(const QString& text, Kind kind) const;
@@ -59,4 +61,5 @@ private:
     quint8 lengthCode = 0;
     float weightFactorValue = standardGravity;
     float lengthFactorValue = 1.0f;
+    float gravityValue = standardGravity;
 };

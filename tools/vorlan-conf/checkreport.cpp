@@ -113,6 +113,8 @@ const char* const header_rules[][2] = {
     {"uncategorised_vehicle_category_valid", "uncategorised_vehicle_category"},
     {"min_axle_distance_valid", "min_axle_distance__m"},
     {"g_acceleration_constant_valid", "g_acceleration_constant"},
+    {"min_2axle_truck_spacing_valid", "min_2axle_truck_spacing__m"},
+    {"min_avg_axle_weight_valid", "min_avg_axle_weight__kN"},
 };
 
 } // namespace
@@ -144,6 +146,9 @@ CheckReport::CheckReport(const Conf& conf)
     header.insert(QStringLiteral("min_axle_distance_valid"), conf.is_min_axle_distance_valid());
     header.insert(QStringLiteral("g_acceleration_constant_valid"),
                   conf.is_g_acceleration_constant_valid());
+    header.insert(QStringLiteral("min_2axle_truck_spacing_valid"),
+                  conf.is_min_2axle_truck_spacing_valid());
+    header.insert(QStringLiteral("min_avg_axle_weight_valid"), conf.is_min_avg_axle_weight_valid());
     header.insert(QStringLiteral("max_axle_distance"),
                   max_axle_distance_name(conf.check_max_axle_distance()));
     json.insert(QStringLiteral("header"), header);

@@ -1,0 +1,124 @@
+// Verdicts against the header's axle-distance limits, judged again only where a limit moved.
+#include "model/limitverdicts.h"
+
+#include "model/conf.h"
+
+#include <QtNumeric>
+
+#include <algorithm>
+#include <limits>
+
+void LimitVerdicts::rebuild(const Conf& conf)
+{
+    entries.clear();
+    by_lowest.clear();
+    by_highest.clear();
+    highest_entries.clear();
+    min = conf.get_min_axle_distance__m().toFloat();
+    max = conf.get_max_axle_distance__m().toFloat();
+    for (quint32 number : conf.get_subclass_numbers())
+        update(number, &conf.get_subclass(number));
+}
+
+bool LimitVerdicts::within_limits(const Entry& entry) const
+{
+    // Once each gap holds a finite min. no greater than its max., every min. is at least the
+    // header's minimum and every max. at most its maximum exactly when these two are.
+    return entry.valid_apart && entry.lowest >= min && entry.highest <= max;
+}
+
+void LimitVerdicts::update(quint32 number, const Subclass* subclass)
+{
+    erase(number);
+    if (!subclass)
+        return;
+    Entry entry;
+    // Limits of minus and plus infinity pass every finite distance: what fails is the rest.
+    entry.valid_apart = subclass->is_subclass_valid(QStringLiteral("-inf"), QStringLiteral("inf"));
+    if (entry.valid_apart) {
+        const int gaps = subclass->get_number_of_axles().toInt() - 1;
+        entry.lowest = qInf();
+        entry.highest = -qInf();
+        for (int i = 0; i < gaps; ++i) {
+            entry.lowest = std::min(entry.lowest, subclass->get_min_distances().at(i).toFloat());
+            entry.highest = std::max(entry.highest, subclass->get_max_distances().at(i).toFloat());
+        }
+        by_lowest.insert({entry.lowest, number});
+        by_highest.insert({entry.highest, number});
+    }
+    entry.highest_entry = subclass->highest_max_distance();
+    if (entry.highest_entry > -qInf())
+        highest_entries.insert(entry.highest_entry);
+    entry.valid = within_limits(entry);
+    entries.insert(number, entry);
+}
+
+void LimitVerdicts::erase(quint32 number)
+{
+    const auto found = entries.find(number);
+    if (found == entries.end())
+        return;
+    by_lowest.erase({found->lowest, number});
+    by_highest.erase({found->highest, number});
+    const auto entry = highest_entries.find(found->highest_entry);
+    if (entry != highest_entries.end())
+        highest_entries.erase(entry);
+    entries.erase(found);
+}
+
+QList<quint32> LimitVerdicts::set_limits(const QString& header_min, const QString& header_max)
+{
+    const float old_min = min;
+    const float old_max = max;
+    min = header_min.toFloat();
+    max = header_max.toFloat();
+
+    // A lowest distance changes its verdict only between the old and the new minimum, a highest
+    // one only between the old and the new maximum; not-a-number moves every verdict.
+    QList<quint32> candidates;
+    if (qIsNaN(old_min) || qIsNaN(min) || qIsNaN(old_max) || qIsNaN(max)) {
+        for (const auto& [lowest, number] : by_lowest)
+            candidates << number;
+    } else {
+        const float low_min = std::min(old_min, min), high_min = std::max(old_min, min);
+        for (auto it = by_lowest.lower_bound({low_min, 0});
+             it != by_lowest.end() && it->first < high_min; ++it)
+            candidates << it->second;
+        const float low_max = std::min(old_max, max), high_max = std::max(old_max, max);
+        for (auto it = by_highest.upper_bound({low_max, std::numeric_limits<quint32>::max()});
+             it != by_highest.end() && it->first <= high_max; ++it)
+            candidates << it->second;
+    }
+
+    QList<quint32> changed;
+    for (quint32 number : candidates) {
+        Entry& entry = entries[number];
+        const bool valid = within_limits(entry);
+        if (valid != entry.valid) {
+            entry.valid = valid;
+            changed << number;
+        }
+    }
+    std::sort(changed.begin(), changed.end());
+    return changed;
+}
+
+bool LimitVerdicts::is_valid(quint32 number) const
+{
+    return entries.value(number).valid;
+}
+
+QList<quint32> LimitVerdicts::invalid_numbers() const
+{
+    QList<quint32> numbers;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        if (!it->valid)
+            numbers << it.key();
+    }
+    return numbers;
+}
+
+float LimitVerdicts::highest_max_distance() const
+{
+    return highest_entries.empty() ? -qInf() : *highest_entries.rbegin();
+}
