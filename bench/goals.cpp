@@ -12,11 +12,36 @@ std::vector<Goal>& goals()
     return list;
 }
 
+std::vector<CounterGoal>& counter_goals()
+{
+    static std::vector<CounterGoal> list;
+    return list;
+}
+
+void print_goal(std::ostream& out, bool& header, const std::string& description,
+                const std::string& numerator, const std::string& denominator, double ratio,
+                double limit, bool at_least)
+{
+    if (!header) {
+        out << "\nGoals (ratios of this run):\n";
+        header = true;
+    }
+    const bool met = at_least ? ratio >= limit : ratio <= limit;
+    out << "  " << (met ? "met   " : "MISSED") << "  " << description << ": " << numerator << " / "
+        << denominator << " = " << std::fixed << std::setprecision(2) << ratio
+        << (at_least ? " (at least " : " (at most ") << limit << ")\n";
+}
+
 } // namespace
 
 void add_goal(const Goal& goal)
 {
     goals().push_back(goal);
+}
+
+void add_goal(const CounterGoal& goal)
+{
+    counter_goals().push_back(goal);
 }
 
 GoalReporter::GoalReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
@@ -32,6 +57,8 @@ void GoalReporter::ReportRuns(const std::vector<Run>& runs)
         if (run.error_occurred || run.run_type != Run::RT_Iteration || run.iterations == 0)
             continue;
         seconds[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
+        for (const auto& [name, counter] : run.counters)
+            counters[run.benchmark_name()][name] = counter.value;
     }
 }
 
@@ -44,15 +71,19 @@ void GoalReporter::report_goals(std::ostream& out) const
         if (numerator == seconds.end() || denominator == seconds.end() ||
             denominator->second <= 0.0)
             continue;
-        if (!header) {
-            out << "\nGoals (ratios of this run):\n";
-            header = true;
-        }
-        const double ratio = numerator->second / denominator->second;
-        const bool met = goal.at_least ? ratio >= goal.limit : ratio <= goal.limit;
-        out << "  " << (met ? "met   " : "MISSED") << "  " << goal.description << ": "
-            << goal.numerator << " / " << goal.denominator << " = " << std::fixed
-            << std::setprecision(2) << ratio << (goal.at_least ? " (at least " : " (at most ")
-            << goal.limit << ")\n";
+        print_goal(out, header, goal.description, goal.numerator, goal.denominator,
+                   numerator->second / denominator->second, goal.limit, goal.at_least);
+    }
+    for (const CounterGoal& goal : counter_goals()) {
+        const auto found = counters.find(goal.case_name);
+        if (found == counters.end())
+            continue;
+        const auto numerator = found->second.find(goal.numerator);
+        const auto denominator = found->second.find(goal.denominator);
+        if (numerator == found->second.end() || denominator == found->second.end() ||
+            denominator->second <= 0.0)
+            continue;
+        print_goal(out, header, goal.description, goal.case_name + " " + goal.numerator,
+                   goal.denominator, numerator->second / denominator->second, goal.limit, false);
     }
 }

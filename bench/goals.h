@@ -20,6 +20,18 @@ struct Goal
 
 void add_goal(const Goal& goal);
 
+// A goal on one case's counters: numerator / denominator must stay at or below the limit.
+struct CounterGoal
+{
+    std::string description;
+    std::string case_name;
+    std::string numerator;
+    std::string denominator;
+    double limit = 1.0;
+};
+
+void add_goal(const CounterGoal& goal);
+
 // The console output as usual, and the time per iteration of every case kept by name so the
 // goals can be judged once the run is over.
 class GoalReporter : public benchmark::ConsoleReporter
@@ -35,5 +47,7 @@ public:
 
 private:
     std::map<std::string, double> seconds;
+    // The counters of every case, by case name and counter name.
+    std::map<std::string, std::map<std::string, double>> counters;
     int errors = 0;
 };

@@ -3,6 +3,7 @@
 // after the table come the goals whose cases ran.
 #include "cases.h"
 #include "goals.h"
+#include "peakmemory.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -10,9 +11,14 @@
 #include <benchmark/benchmark.h>
 
 #include <iostream>
+#include <string>
 
 int main(int argc, char* argv[])
 {
+    // A fresh copy started only to measure another program's memory (see peakmemory.h).
+    if (argc > 2 && std::string(argv[1]) == peak_memory_option)
+        return report_peak_memory(argv + 2);
+
     // The window cases run headless like the tests; a platform given by the caller wins.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

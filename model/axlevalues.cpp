@@ -6,7 +6,7 @@
 
 namespace {
 
-QString entry_at(const QStringList& list, int index, const char* operation)
+QString entry_at(const TextList& list, int index, const char* operation)
 {
     if (index < 0 || index >= list.size()) {
         qWarning() << operation << "Trying to get a nonexistent index " << index
@@ -16,22 +16,22 @@ QString entry_at(const QStringList& list, int index, const char* operation)
     return list.at(index);
 }
 
-void set_or_append(QStringList& list, const QString& value, int index)
+void set_or_append(TextList& list, const QString& value, int index)
 {
     if (index >= 0 && index < list.size())
-        list[index] = value;
+        list.set(index, value);
     else
         list.append(value);
 }
 
-void remove_last(QStringList& list)
+void remove_last(TextList& list)
 {
     if (!list.isEmpty())
-        list.removeLast();
+        list.remove_last();
 }
 
 // Each entry counts as it would show with two decimals.
-float sum_of(const QStringList& list)
+float sum_of(const TextList& list)
 {
     float sum = 0.0f;
     for (const QString& entry : list)
@@ -39,7 +39,7 @@ float sum_of(const QStringList& list)
     return sum;
 }
 
-bool held(const QStringList& list, int index)
+bool held(const TextList& list, int index)
 {
     return index >= 0 && index < list.size();
 }
@@ -98,38 +98,46 @@ QString Subclass::get_tyre_type_at_index(int index) const
 void Subclass::set_max_axle_weight_at_index(const QString& value, int index)
 {
     set_or_append(max_axle_weights, value, index);
+    refresh_views();
 }
 
 void Subclass::set_min_distance_at_index(const QString& value, int index)
 {
     set_or_append(min_distances, value, index);
+    refresh_views();
 }
 
 void Subclass::set_max_distance_at_index(const QString& value, int index)
 {
     set_or_append(max_distances, value, index);
+    refresh_views();
 }
 
 void Subclass::set_tyre_type_at_index(const QString& value, int index)
 {
     set_or_append(tyre_types, value, index);
+    refresh_views();
 }
 
 void Subclass::remove_last_max_axle_weight()
 {
     remove_last(max_axle_weights);
+    refresh_views();
 }
 void Subclass::remove_last_min_distance()
 {
     remove_last(min_distances);
+    refresh_views();
 }
 void Subclass::remove_last_max_distance()
 {
     remove_last(max_distances);
+    refresh_views();
 }
 void Subclass::remove_last_tyre_type()
 {
     remove_last(tyre_types);
+    refresh_views();
 }
 
 float Subclass::sum_max_axle_weights() const

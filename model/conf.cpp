@@ -6,6 +6,13 @@
 
 Conf::Conf() = default;
 
+void Conf::clear_read_losses()
+{
+    stopped_line = 0;
+    stopped_text.clear();
+    dropped.clear();
+}
+
 Subclass& Conf::get_subclass(quint32 number)
 {
     auto it = subclasses.find(number);

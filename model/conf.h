@@ -1,11 +1,14 @@
 #pragma once
 
+#include "model/droppedkey.h"
 #include "model/subclass.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QTextCodec;
 
@@ -37,8 +40,11 @@ public:
 
     Conf();
     // Reads a configuration file. Never fails: what cannot be read is simply not there, and
-    // where the reading stopped early is kept (stopped_at_line).
+    // where the reading stopped early is kept (stopped_at_line), as are the key lines whose
+    // values a save would not write back (dropped_keys).
     explicit Conf(const QString& path);
+    // The same from the bytes of a file.
+    static Conf from_bytes(const QByteArray& bytes);
 
     // The encoding of configuration files, for the header, the subclass sections and writing.
     static QTextCodec* file_codec();
@@ -47,9 +53,12 @@ public:
     // when the whole file was read.
     int stopped_at_line() const { return stopped_line; }
     const QString& stopped_line_text() const { return stopped_text; }
-    // The keys of the file's subclass sections that the records have no place for, by subclass:
-    // they were not loaded, and a save leaves them out.
-    const QMap<quint32, QStringList>& dropped_keys() const { return dropped; }
+    // The key lines of subclass sections that the configuration does not hold, in line order:
+    // saving it over its file would lose them.
+    const QVector<DroppedKey>& dropped_keys() const { return dropped; }
+    // Forgets what the reading lost (stopped_at_line and dropped_keys), as once the file is
+    // written anew.
+    void clear_read_losses();
 
     // Subclasses.
     QList<quint32> get_subclass_numbers() const { return subclasses.keys(); }
@@ -120,16 +129,24 @@ public:
     // Empty when to_text() reads back to the same text; otherwise which section and line
     // would not survive a save and a new open.
     QString round_trip_problem() const;
+    // The same found by reading back the whole text at once, kept as the reference: the check
+    // above reads back one section at a time where that gives the same answer.
+    QString round_trip_problem_whole_text() const;
 
 private:
+    friend class ConfReader;
     QString header_value(const char* key) const;
-    void read_header(const QString& path);
-    void read_subclasses(const QString& path);
-    void finish_section(Subclass::Section& pending);
+    // The [classes] section as to_text() writes it, with the empty line after it.
+    QString header_text() const;
+    // Whether every section of the written text reads back on its own as it does within the
+    // whole text.
+    bool sections_read_back_alone() const;
+    // A text without a [classes] section read from its bytes, without looking for one.
+    static Conf from_section_bytes(const QByteArray& bytes);
 
     QMap<quint32, Subclass> subclasses;
     ClassesHeader classes;
     int stopped_line = 0;
     QString stopped_text;
-    QMap<quint32, QStringList> dropped;
+    QVector<DroppedKey> dropped;
 };

@@ -44,12 +44,12 @@ int axles_used(const Subclass& s)
     return qBound(0, s.get_number_of_axles().toInt(), int(Subclass::max_axles));
 }
 
-void compare_lists(QVector<ValueChange>& changes, const QString& field, const QStringList& old_list,
-                   int old_used, const QStringList& new_list, int new_used)
+void compare_lists(QVector<ValueChange>& changes, const QString& field, const TextList& old_list,
+                   int old_used, const TextList& new_list, int new_used)
 {
     for (int i = 0; i < std::max(old_used, new_used); ++i)
-        compare(changes, field, i + 1, i < old_used ? old_list.value(i) : QString(),
-                i < new_used ? new_list.value(i) : QString());
+        compare(changes, field, i + 1, i < old_used ? old_list.at(i) : QString(),
+                i < new_used ? new_list.at(i) : QString());
 }
 
 QStringList constraints(const Subclass& s, const QString& kind)
@@ -80,17 +80,17 @@ void compare_constraints(QVector<ValueChange>& changes, const QString& field, QS
 QVector<ValueChange> diff_subclasses(const Subclass& old_s, const Subclass& new_s)
 {
     QVector<ValueChange> changes;
-    compare_maps(changes, old_s.scalar_values(), new_s.scalar_values());
+    compare_maps(changes, old_s.scalar_section(), new_s.scalar_section());
     const int old_axles = axles_used(old_s), new_axles = axles_used(new_s);
     const int old_gaps = std::max(0, old_axles - 1), new_gaps = std::max(0, new_axles - 1);
-    compare_lists(changes, QStringLiteral("tyre_type"), old_s.get_tyre_types(), old_axles,
-                  new_s.get_tyre_types(), new_axles);
-    compare_lists(changes, QStringLiteral("max_axle_weight__kN"), old_s.get_max_axle_weights(),
-                  old_axles, new_s.get_max_axle_weights(), new_axles);
-    compare_lists(changes, QStringLiteral("max_axle_distance__m"), old_s.get_max_distances(),
-                  old_gaps, new_s.get_max_distances(), new_gaps);
-    compare_lists(changes, QStringLiteral("min_axle_distance__m"), old_s.get_min_distances(),
-                  old_gaps, new_s.get_min_distances(), new_gaps);
+    compare_lists(changes, QStringLiteral("tyre_type"), old_s.tyre_type_texts(), old_axles,
+                  new_s.tyre_type_texts(), new_axles);
+    compare_lists(changes, QStringLiteral("max_axle_weight__kN"), old_s.max_axle_weight_texts(),
+                  old_axles, new_s.max_axle_weight_texts(), new_axles);
+    compare_lists(changes, QStringLiteral("max_axle_distance__m"), old_s.max_distance_texts(),
+                  old_gaps, new_s.max_distance_texts(), new_gaps);
+    compare_lists(changes, QStringLiteral("min_axle_distance__m"), old_s.min_distance_texts(),
+                  old_gaps, new_s.min_distance_texts(), new_gaps);
     const std::pair<const char*, const char*> lists[] = {
         {"default", "max_axle_weight__kN"}, {"adsl", "adsl"}, {"awsl", "awsl"}};
     for (const auto& [kind, field] : lists)

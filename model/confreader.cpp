@@ -1,14 +1,18 @@
-// Reading a configuration file: the header through the INI reader, the subclass sections
+// Reading a configuration file: the header by the INI reader's rules, the subclass sections
 // through a strict line scanner.
-#include "model/conf.h"
+#include "model/confreader.h"
 
+#include "model/classessection.h"
+#include "model/grammar.h"
+
+#include <QBuffer>
 #include <QDebug>
 #include <QFile>
-#include <QRegExp>
-#include <QSettings>
 #include <QTextCodec>
 #include <QTextStream>
-#include <QVector>
+
+#include <algorithm>
+#include <cstring>
 
 QTextCodec* Conf::file_codec()
 {
@@ -17,119 +21,316 @@ QTextCodec* Conf::file_codec()
 
 Conf::Conf(const QString& path)
 {
-    read_header(path);
-    read_subclasses(path);
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        ConfReader(*this).read(file.readAll());
 }
 
-void Conf::read_header(const QString& path)
+Conf Conf::from_bytes(const QByteArray& bytes)
 {
-    QSettings settings(path, QSettings::IniFormat);
-    // Qt honours the codec only when it is set before anything is read. Without it the
-    // header would be read as Latin-1 while the rest of the file is in the local encoding.
-    settings.setIniCodec(file_codec());
-    settings.beginGroup(QStringLiteral("classes"));
-    const QStringList keys = settings.childKeys();
-    for (const QString& key : keys)
-        classes.insert(key, settings.value(key).toString());
-    settings.endGroup();
+    Conf conf;
+    ConfReader(conf).read(bytes);
+    return conf;
 }
 
-void Conf::finish_section(Subclass::Section& pending)
+Conf Conf::from_section_bytes(const QByteArray& bytes)
 {
-    if (pending.isEmpty())
-        return;
-    const quint32 number = pending.value(QStringLiteral("subclass")).toUInt();
-    QStringList unknown;
-    subclasses.insert(number, Subclass::from_section(pending, &unknown));
-    // A section read again under the same number replaces the earlier one, its keys too.
-    if (unknown.isEmpty())
-        dropped.remove(number);
-    else
-        dropped.insert(number, unknown);
-    pending.clear();
+    Conf conf;
+    ConfReader(conf).read_sections(bytes);
+    return conf;
 }
 
 namespace {
 
-// The same dozen keys stand in every section: each is made once and shared by all sections.
-class KeyCache
+using Text = SectionReader::Text;
+using Line = ConfReader::Line;
+
+constexpr int mib_utf8 = 106;
+constexpr int mib_latin1 = 4;
+
+// The lines of a UTF-8 or Latin-1 text, read where they stand in its bytes. A line of a UTF-8 text
+// that is not plain ASCII is decoded on its own, by one decoder that goes through such lines in
+// order, as a text stream would decode them.
+class ByteLines
 {
 public:
-    QString key(const QStringRef& wanted)
+    ByteLines(const QByteArray& data, QTextCodec* utf8, int start, int number)
+        : data(data), utf8(utf8), pos(start), number(number)
     {
-        for (const QString& known : keys) {
-            if (known == wanted)
-                return known;
+    }
+    ByteLines at(int start, int line) const { return ByteLines(data, utf8, start, line - 1); }
+
+    bool next(Line& line)
+    {
+        const int size = data.size();
+        if (pos >= size)
+            return false;
+        const char* begin = data.constData() + pos;
+        const auto* newline =
+            static_cast<const char*>(std::memchr(begin, '\n', size_t(size - pos)));
+        const int length = newline ? int(newline - begin) : size - pos;
+        line.start = pos;
+        line.number = ++number;
+        line.own = nullptr;
+        line.text = {begin, length, false};
+        pos += length + 1;
+        if (utf8 && !ascii(begin, length)) {
+            // With its line end, so that a sequence cut short there ends where the stream
+            // would end it.
+            decoded = utf8->toUnicode(begin, newline ? length + 1 : length, &state);
+            if (newline && decoded.endsWith(QLatin1Char('\n')))
+                decoded.chop(1);
+            line.text = Text::of(QStringView(decoded));
+            line.own = &decoded;
         }
-        const QString key = wanted.toString();
-        // Files with ever new keys would make the search slow; they just allocate instead.
-        if (keys.size() < 64)
-            keys.append(key);
-        return key;
+        return true;
     }
 
 private:
-    QVector<QString> keys;
+    static bool ascii(const char* text, int length)
+    {
+        uchar any = 0;
+        for (int i = 0; i < length; ++i)
+            any |= uchar(text[i]);
+        return any < 0x80;
+    }
+
+    const QByteArray& data;
+    QTextCodec* utf8;
+    int pos;
+    int number;
+    // A byte order mark is only one at the start of the text, which the caller skips.
+    QTextCodec::ConverterState state{QTextCodec::IgnoreHeader};
+    QString decoded;
 };
+
+// The lines of a text decoded whole, as a text stream decodes it: for any other encoding.
+class DecodedLines
+{
+public:
+    DecodedLines(const QString& text, int start, int number)
+        : text(text), pos(start), number(number)
+    {
+    }
+    DecodedLines at(int start, int line) const { return DecodedLines(text, start, line - 1); }
+
+    bool next(Line& line)
+    {
+        if (pos >= text.size())
+            return false;
+        int end = text.indexOf(QLatin1Char('\n'), pos);
+        if (end < 0)
+            end = text.size();
+        line.start = pos;
+        line.number = ++number;
+        line.own = nullptr;
+        line.text = Text::of(QStringView(text).mid(pos, end - pos));
+        pos = end + 1;
+        return true;
+    }
+
+private:
+    const QString& text;
+    int pos;
+    int number;
+};
+
+QChar char_at(const Text& text, int i)
+{
+    if (!text.utf16)
+        return QLatin1Char(text.data[i]);
+    ushort u;
+    std::memcpy(&u, text.data + 2 * i, sizeof u);
+    return QChar(u);
+}
+
+struct Facts
+{
+    bool blank = true;
+    int equals = -1; // the first "="
+    int equals_count = 0;
+};
+
+Facts facts_of(const Text& text)
+{
+    Facts facts;
+    for (int i = 0; i < text.length; ++i) {
+        const QChar c = char_at(text, i);
+        if (c == QLatin1Char('=')) {
+            if (facts.equals < 0)
+                facts.equals = i;
+            ++facts.equals_count;
+        }
+        if (facts.blank && !c.isSpace())
+            facts.blank = false;
+    }
+    return facts;
+}
+
+grammar::SectionLine section_line(const Text& text, Text& digits)
+{
+    int start = 0, length = 0;
+    const grammar::SectionLine kind =
+        text.utf16 ? grammar::section_line(
+                         QStringView(reinterpret_cast<const QChar*>(text.data), text.length),
+                         &start, &length)
+                   : grammar::section_line(QLatin1String(text.data, text.length), &start, &length);
+    const int unit = text.utf16 ? 2 : 1;
+    digits = {text.data + unit * start, length, text.utf16};
+    return kind;
+}
+
+Text part(const Text& text, int from, int to)
+{
+    return {text.data + (text.utf16 ? 2 : 1) * from, to - from, text.utf16};
+}
+
+QString string_of(const Line& line)
+{
+    return line.own ? *line.own : line.text.to_string();
+}
 
 } // namespace
 
-void Conf::read_subclasses(const QString& path)
+void ConfReader::read(const QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    // The whole text at once, decoded as a stream decodes it (in text mode, so without any CR):
-    // lines are then views into it, and only keys and values become strings of their own.
-    QTextStream stream(&file);
-    stream.setCodec(file_codec());
-    const QString text = stream.readAll();
-    file.close();
+    conf.classes = read_classes_section(bytes, Conf::file_codec());
+    read_sections(bytes);
+}
 
-    // Compiled once; matching changes a QRegExp's state, so each read matches with copies.
-    static const QRegExp section_pattern(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"));
-    static const QRegExp digits_pattern(QStringLiteral("\\d+"));
-    QRegExp section_line = section_pattern;
-    QRegExp digits = digits_pattern;
-    const QLatin1String classes_line("[classes]");
-    Subclass::Section pending;
-    KeyCache keys;
-    bool in_classes = false;
-    int line_number = 0;
-    for (int start = 0; start < text.size();) {
-        int end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        const QStringRef line = text.midRef(start, end - start);
-        start = end + 1;
-        ++line_number;
-        if (line.trimmed().isEmpty())
-            continue;
-        // A section line matches as a whole, so it begins with "[": other lines skip the match.
-        if (line.startsWith(QLatin1Char('['))) {
-            const QString whole = line.toString();
-            if (section_line.exactMatch(whole)) {
-                in_classes = whole == classes_line;
-                if (!in_classes) {
-                    finish_section(pending);
-                    digits.indexIn(whole);
-                    pending.insert(QStringLiteral("subclass"), digits.cap(0));
-                }
-                continue;
-            }
-        }
-        if (in_classes)
-            continue;
-        // Split at "=", the line gives a key and a value only when it holds exactly one.
-        if (line.count(QLatin1Char('=')) != 1) {
-            // What follows is lost; the caller learns where, so it can tell the user.
-            stopped_line = line_number;
-            stopped_text = line.toString();
-            qWarning() << "Read a line without equals:" << stopped_text;
-            return;
-        }
-        const int equals = line.indexOf(QLatin1Char('='));
-        pending.insert(keys.key(line.left(equals)), line.mid(equals + 1).toString());
+void ConfReader::read_sections(const QByteArray& bytes)
+{
+    // Read as a text device reads it: without any carriage return.
+    QByteArray data = bytes;
+    if (data.contains('\r'))
+        data.replace('\r', QByteArray());
+    // A byte order mark at the start decides the encoding, as it does for a text stream.
+    QTextCodec* codec = QTextCodec::codecForUtfText(data, Conf::file_codec());
+    if (codec->mibEnum() == mib_utf8 || codec->mibEnum() == mib_latin1) {
+        const bool utf8 = codec->mibEnum() == mib_utf8;
+        const int start = utf8 && data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+        ByteLines lines(data, utf8 ? codec : nullptr, start, 0);
+        scan(lines);
+        note_replaced_sections(lines.at(start, 1));
+    } else {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QTextStream stream(&buffer);
+        stream.setCodec(codec);
+        const QString text = stream.readAll();
+        DecodedLines lines(text, 0, 0);
+        scan(lines);
+        note_replaced_sections(lines);
     }
-    finish_section(pending);
+}
+
+namespace {
+
+// What one line is to the scanner.
+enum class Step
+{
+    skipped,
+    subclass_line, // its digits in *digits
+    key_line,      // taken by the section
+    stop
+};
+
+Step take(const Line& line, bool& in_classes, SectionReader& section, Text& digits)
+{
+    const Facts facts = facts_of(line.text);
+    if (facts.blank)
+        return Step::skipped;
+    // A section line matches as a whole, so it begins with "[".
+    if (char_at(line.text, 0) == QLatin1Char('[')) {
+        const grammar::SectionLine kind = ::section_line(line.text, digits);
+        if (kind != grammar::SectionLine::none) {
+            in_classes = kind == grammar::SectionLine::classes;
+            return in_classes ? Step::skipped : Step::subclass_line;
+        }
+    }
+    if (in_classes)
+        return Step::skipped;
+    // Split at "=", the line gives a key and a value only when it holds exactly one.
+    if (facts.equals_count != 1)
+        return Step::stop;
+    Text text = line.text;
+    if (line.own)
+        text.data = reinterpret_cast<const char*>(section.keep(*line.own).data());
+    section.add(part(text, 0, facts.equals), part(text, facts.equals + 1, text.length),
+                line.number);
+    return Step::key_line;
+}
+
+} // namespace
+
+template <typename Lines> void ConfReader::scan(Lines& lines)
+{
+    bool in_classes = false;
+    Line line;
+    Text digits;
+    int section_start = -1, section_line = 1;
+    while (lines.next(line)) {
+        if (section_start < 0)
+            section_start = line.start;
+        switch (take(line, in_classes, pending, digits)) {
+        case Step::subclass_line:
+            finish_section(section_start, section_line);
+            section_start = line.start;
+            section_line = line.number;
+            pending.begin(digits, line.own);
+            break;
+        case Step::stop:
+            // What follows is lost; the caller learns where, so it can tell the user.
+            conf.stopped_line = line.number;
+            conf.stopped_text = string_of(line);
+            qWarning() << "Read a line without equals:" << conf.stopped_text;
+            pending.clear();
+            return;
+        default:
+            break;
+        }
+    }
+    finish_section(section_start, section_line);
+}
+
+void ConfReader::finish_section(int start, int line)
+{
+    if (pending.isEmpty())
+        return;
+    const Subclass subclass = pending.build(&conf.dropped);
+    pending.clear();
+    starts.append({subclass.get_number(), start, line, starts.size()});
+    conf.subclasses.insert(subclass.get_number(), subclass);
+}
+
+template <typename Lines> void ConfReader::note_replaced_sections(const Lines& text)
+{
+    // A later section with the same number replaced the earlier ones.
+    std::sort(starts.begin(), starts.end(), [](const SectionStart& a, const SectionStart& b) {
+        return a.number != b.number ? a.number < b.number : a.order < b.order;
+    });
+    for (int i = 0; i + 1 < starts.size(); ++i) {
+        if (starts.at(i).number == starts.at(i + 1).number)
+            note_replaced(text.at(starts.at(i).start, starts.at(i).line));
+    }
+    starts.clear();
+    // In line order, so that whoever shows them can show the first few.
+    std::stable_sort(conf.dropped.begin(), conf.dropped.end(),
+                     [](const DroppedKey& a, const DroppedKey& b) { return a.line < b.line; });
+}
+
+template <typename Lines> void ConfReader::note_replaced(Lines lines)
+{
+    // The section's lines again, up to the next subclass section line, as the scan took them.
+    SectionReader section;
+    bool in_classes = false, begun = false;
+    Line line;
+    Text digits;
+    while (lines.next(line)) {
+        const Step step = take(line, in_classes, section, digits);
+        if (step == Step::subclass_line && begun)
+            break;
+        begun = begun || step != Step::skipped;
+    }
+    section.add_kept_lines(conf.dropped, DroppedKey::Reason::replaced_section);
 }

@@ -19,14 +19,14 @@ int items_to_write(qint64 wanted, int largest_valid)
     return int(std::max<qint64>(0, std::min<qint64>(wanted, largest_valid)));
 }
 
-const QString& item(const QStringList& list, int index, quint32 number, const char* what)
+void append_item(QString& text, const TextList& list, int index, quint32 number, const char* what)
 {
-    static const QString missing;
-    if (index < list.size())
-        return list.at(index);
+    if (index < list.size()) {
+        list.append_entry_to(text, index);
+        return;
+    }
     qWarning() << "section_text: subclass" << number << "has no" << what << "at index" << index
                << "in array of size" << list.size();
-    return missing;
 }
 
 void append_line(QString& text, const QString& key, const QString& value)
@@ -39,17 +39,28 @@ void append_line(QString& text, const QString& key, const QString& value)
 
 // Items are joined, so no line ends in a separator; a line without items keeps its "=", or it
 // would stop the reading of the file at that line.
-void append_items(QString& text, const char* key, const QStringList& list, int count,
-                  quint32 number, const char* what)
+void append_items(QString& text, const char* key, const TextList& list, int count, quint32 number,
+                  const char* what)
 {
     text += QLatin1String(key);
     text += QLatin1Char('=');
     for (int i = 0; i < count; ++i) {
         if (i > 0)
             text += QLatin1Char(',');
-        text += item(list, i, number, what);
+        append_item(text, list, i, number, what);
     }
     text += line_end;
+}
+
+void append_entries(QString& text, const char* key, const TextList& list)
+{
+    for (int k = 0; k < list.size(); ++k) {
+        text += QLatin1String(key);
+        text += QString::number(k + 1);
+        text += QLatin1Char('=');
+        list.append_entry_to(text, k);
+        text += line_end;
+    }
 }
 
 } // namespace
@@ -62,9 +73,13 @@ void Subclass::append_section_text(QString& text) const
     text += QString::number(number);
     text += QLatin1Char(']');
     text += line_end;
-    for (auto it = scalars.cbegin(); it != scalars.cend(); ++it) {
-        if (!it.value().isEmpty())
-            append_line(text, it.key(), it.value());
+    for (int slot = 0; slot < scalar_count; ++slot) {
+        if (!(present & (1u << slot)) || scalars.length_at(slot) == 0)
+            continue;
+        text += scalar_key(slot);
+        text += QLatin1Char('=');
+        scalars.append_entry_to(text, slot);
+        text += line_end;
     }
 
     const qint64 n = get_number_of_axles().toInt();
@@ -78,24 +93,32 @@ void Subclass::append_section_text(QString& text) const
             text += QLatin1Char(';');
         text += QString::number(i + 1);
         text += QLatin1Char(',');
-        text += item(max_axle_weights, i, number, "axle weight");
+        append_item(text, max_axle_weights, i, number, "axle weight");
     }
     for (int k = 0; k < combined_weight_limits.size(); ++k) {
         if (axles > 0 || k > 0)
             text += QLatin1Char(';');
-        text += combined_weight_limits.at(k);
+        combined_weight_limits.append_entry_to(text, k);
     }
     text += line_end;
 
     append_items(text, "max_axle_distance__m", max_distances, gaps, number, "max axle distance");
     append_items(text, "min_axle_distance__m", min_distances, gaps, number, "min axle distance");
 
-    for (int k = 0; k < combined_distance_constraints.size(); ++k)
-        append_line(text, QStringLiteral("adsl_") + QString::number(k + 1),
-                    combined_distance_constraints.at(k));
-    for (int k = 0; k < combined_weight_constraints.size(); ++k)
-        append_line(text, QStringLiteral("awsl_") + QString::number(k + 1),
-                    combined_weight_constraints.at(k));
+    append_entries(text, "adsl_", combined_distance_constraints);
+    append_entries(text, "awsl_", combined_weight_constraints);
+}
+
+bool Subclass::holds_line_break() const
+{
+    const QLatin1String breaks("\n\r");
+    for (const TextList* list :
+         {&scalars, &max_axle_weights, &min_distances, &max_distances, &tyre_types,
+          &combined_weight_limits, &combined_distance_constraints, &combined_weight_constraints}) {
+        if (list->holds_any_of(breaks))
+            return true;
+    }
+    return false;
 }
 
 QString Subclass::section_text() const
@@ -105,7 +128,7 @@ QString Subclass::section_text() const
     return text;
 }
 
-QString Conf::to_text() const
+QString Conf::header_text() const
 {
     QString text = QStringLiteral("[classes]");
     text += line_end;
@@ -114,6 +137,12 @@ QString Conf::to_text() const
             append_line(text, it.key(), it.value());
     }
     text += line_end;
+    return text;
+}
+
+QString Conf::to_text() const
+{
+    QString text = header_text();
     for (const Subclass& subclass : subclasses) {
         subclass.append_section_text(text);
         text += line_end;

@@ -51,7 +51,7 @@ bool is_total_weight(const QString& text)
 
 } // namespace
 
-QStringList* Subclass::constraint_list(const QString& kind)
+TextList* Subclass::constraint_list(const QString& kind)
 {
     if (kind == QLatin1String("default"))
         return &combined_weight_limits;
@@ -62,14 +62,14 @@ QStringList* Subclass::constraint_list(const QString& kind)
     return nullptr;
 }
 
-const QStringList* Subclass::constraint_list(const QString& kind) const
+const TextList* Subclass::constraint_list(const QString& kind) const
 {
     return const_cast<Subclass*>(this)->constraint_list(kind);
 }
 
 QString Subclass::get_constraint(int index, const QString& kind) const
 {
-    const QStringList* list = constraint_list(kind);
+    const TextList* list = constraint_list(kind);
     if (!list)
         return QString();
     if (index < 0 || index >= list->size()) {
@@ -82,17 +82,17 @@ QString Subclass::get_constraint(int index, const QString& kind) const
 
 int Subclass::get_constraint_count(const QString& kind) const
 {
-    const QStringList* list = constraint_list(kind);
+    const TextList* list = constraint_list(kind);
     return list ? list->size() : 0;
 }
 
 void Subclass::set_constraint(const QString& value, int index, const QString& kind)
 {
-    QStringList* list = constraint_list(kind);
+    TextList* list = constraint_list(kind);
     if (!list)
         return;
     if (index >= 0 && index < list->size()) {
-        (*list)[index] = value;
+        list->set(index, value);
         return;
     }
     // Whatever the user typed is kept, even when the position is stale.
@@ -104,19 +104,19 @@ void Subclass::set_constraint(const QString& value, int index, const QString& ki
 
 void Subclass::delete_constraint(int index, const QString& kind)
 {
-    QStringList* list = constraint_list(kind);
+    TextList* list = constraint_list(kind);
     if (!list)
         return;
     if (index < 0 || index >= list->size()) {
         qWarning() << "Combined constraints size is smaller than index we tried to delete!";
         return;
     }
-    list->removeAt(index);
+    list->remove_at(index);
 }
 
 bool Subclass::is_constraint_valid(int index, const QString& kind) const
 {
-    const QStringList* list = constraint_list(kind);
+    const TextList* list = constraint_list(kind);
     if (!list)
         return false;
     if (index < 0 || index >= list->size()) {
@@ -124,7 +124,7 @@ bool Subclass::is_constraint_valid(int index, const QString& kind) const
                    << list->size();
         return false;
     }
-    const QString& value = list->at(index);
+    const QString value = list->at(index);
     if (list == &combined_weight_limits)
         return is_combined_weight_limit(value);
     if (list == &combined_distance_constraints)

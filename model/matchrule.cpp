@@ -6,7 +6,7 @@
 
 namespace {
 
-float real_at(const QStringList& list, int index)
+float real_at(const TextList& list, int index)
 {
     return index < list.size() ? list.at(index).toFloat() : 0.0f;
 }
@@ -30,12 +30,12 @@ MatchRule::MatchRule(const Subclass& s)
       category_text(s.get_category()), max_gvw(s.get_max_GVW__kN().toFloat())
 {
     for (int i = 0; i + 1 < axle_count; ++i) {
-        min_spacing[i] = real_at(s.get_min_distances(), i);
-        max_spacing[i] = real_at(s.get_max_distances(), i);
+        min_spacing[i] = real_at(s.min_distance_texts(), i);
+        max_spacing[i] = real_at(s.max_distance_texts(), i);
     }
     for (int i = 0; i < axle_count; ++i) {
-        tyres[i] = i < s.tyre_type_count() ? s.get_tyre_types().at(i).toInt() : 0;
-        max_weight[i] = real_at(s.get_max_axle_weights(), i);
+        tyres[i] = i < s.tyre_type_count() ? s.tyre_type_texts().at(i).toInt() : 0;
+        max_weight[i] = real_at(s.max_axle_weight_texts(), i);
     }
     read_spans(s);
     read_weight_limits(s);

@@ -13,17 +13,17 @@
 namespace {
 
 // Lists match when the shorter one is a prefix of the longer; an empty list matches any.
-bool lists_match(const QStringList& a, const QStringList& b)
+bool lists_match(const TextList& a, const TextList& b)
 {
     const int shorter = std::min(a.size(), b.size());
     for (int i = 0; i < shorter; ++i) {
-        if (a.at(i) != b.at(i))
+        if (!a.entry_equals(i, b, i))
             return false;
     }
     return true;
 }
 
-bool positive_entry(const QStringList& list, qint64 index)
+bool positive_entry(const TextList& list, qint64 index)
 {
     if (index >= list.size())
         return false;
@@ -51,21 +51,10 @@ bool numbers_finite(const Subclass& s)
 
 bool Conf::subclasses_equal(const Subclass& x, const Subclass& y)
 {
-    if (!lists_match(x.get_max_axle_weights(), y.get_max_axle_weights()) ||
-        !lists_match(x.get_max_distances(), y.get_max_distances()) ||
-        !lists_match(x.get_min_distances(), y.get_min_distances()) ||
-        !lists_match(x.get_tyre_types(), y.get_tyre_types()))
-        return false;
-    const Subclass::Section& a = x.scalar_values();
-    const Subclass::Section& b = y.scalar_values();
-    if (a.size() != b.size())
-        return false;
-    // Values are compared position by position in key order; the keys themselves are not.
-    for (auto i = a.cbegin(), j = b.cbegin(); i != a.cend(); ++i, ++j) {
-        if (i.value() != j.value())
-            return false;
-    }
-    return true;
+    return lists_match(x.max_axle_weight_texts(), y.max_axle_weight_texts()) &&
+           lists_match(x.max_distance_texts(), y.max_distance_texts()) &&
+           lists_match(x.min_distance_texts(), y.min_distance_texts()) &&
+           lists_match(x.tyre_type_texts(), y.tyre_type_texts()) && x.scalar_values_match(y);
 }
 
 QString Conf::find_duplicate_subclasses_pairwise() const
@@ -90,12 +79,8 @@ QString Conf::find_duplicate_subclasses() const
     records.reserve(count);
     hashes.reserve(count);
     for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
-        const Subclass::Section& values = it.value().scalar_values();
-        uint hash = uint(values.size());
-        for (const QString& value : values)
-            hash = hash * 31u + qHash(value);
         records.append(it);
-        hashes.append(hash);
+        hashes.append(it.value().scalar_values_hash());
     }
 
     // later[i]: the next record after i in ascending number with the same hash, or -1.
@@ -129,7 +114,8 @@ bool Conf::is_complete_for_saving(const Subclass& s)
     // Each loop stops at the first entry the lists do not hold.
     const qint64 n = s.get_number_of_axles().toInt();
     for (qint64 i = 0; i < n - 1; ++i) {
-        if (!positive_entry(s.get_min_distances(), i) || !positive_entry(s.get_max_distances(), i))
+        if (!positive_entry(s.min_distance_texts(), i) ||
+            !positive_entry(s.max_distance_texts(), i))
             return false;
     }
     for (qint64 i = 0; i < n; ++i) {

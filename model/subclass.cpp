@@ -2,32 +2,212 @@
 #include "model/subclass.h"
 
 #include "model/finitereal.h"
+#include "model/sectionkeys.h"
 
 #include <QDebug>
 #include <QRegExp>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
-// Keys come in as QStringLiteral: static text, so reading or storing a value allocates nothing
-// for its key. Every check of every subclass reads its values through here.
-QString Subclass::scalar(const QString& key) const
+// The QStringLists and the map that the reference getters hand out, made when first asked for:
+// the lists in the order of Subclass::list_of.
+struct Subclass::Views
 {
-    return scalars.value(key);
+    std::optional<Section> scalars;
+    std::optional<QStringList> lists[4];
+};
+
+Subclass::Subclass(const Subclass& other)
+    : number(other.number), present(other.present), scalars(other.scalars),
+      max_axle_weights(other.max_axle_weights), min_distances(other.min_distances),
+      max_distances(other.max_distances), tyre_types(other.tyre_types),
+      combined_weight_limits(other.combined_weight_limits),
+      combined_distance_constraints(other.combined_distance_constraints),
+      combined_weight_constraints(other.combined_weight_constraints)
+{
 }
 
-void Subclass::set_scalar(const QString& key, const QString& value)
+Subclass& Subclass::operator=(const Subclass& other)
 {
-    scalars.insert(key, value);
+    if (this == &other)
+        return *this;
+    number = other.number;
+    present = other.present;
+    scalars = other.scalars;
+    max_axle_weights = other.max_axle_weights;
+    min_distances = other.min_distances;
+    max_distances = other.max_distances;
+    tyre_types = other.tyre_types;
+    combined_weight_limits = other.combined_weight_limits;
+    combined_distance_constraints = other.combined_distance_constraints;
+    combined_weight_constraints = other.combined_weight_constraints;
+    // What was handed out stays valid and shows the new values, as it would with plain members.
+    refresh_views();
+    return *this;
+}
+
+Subclass::Subclass() = default;
+Subclass::Subclass(Subclass&& other) noexcept = default;
+Subclass& Subclass::operator=(Subclass&& other) noexcept = default;
+Subclass::~Subclass() = default;
+
+const TextList& Subclass::list_of(int which) const
+{
+    const TextList* lists[] = {&max_axle_weights, &min_distances, &max_distances, &tyre_types};
+    return *lists[which];
+}
+
+Subclass::Section Subclass::scalar_section() const
+{
+    Section section;
+    for (int slot = 0; slot < scalar_count; ++slot) {
+        if (present & (1u << slot))
+            section.insert(section.cend(), scalar_key(slot), scalars.at(slot));
+    }
+    return section;
+}
+
+void Subclass::refresh_views()
+{
+    if (!views)
+        return;
+    if (views->scalars)
+        *views->scalars = scalar_section();
+    for (int which = 0; which < 4; ++which) {
+        if (views->lists[which])
+            *views->lists[which] = list_of(which).to_list();
+    }
+}
+
+const Subclass::Section& Subclass::scalar_values() const
+{
+    if (!views)
+        views = std::make_unique<Views>();
+    if (!views->scalars)
+        views->scalars = scalar_section();
+    return *views->scalars;
+}
+
+const QStringList& Subclass::list_view(int which) const
+{
+    if (!views)
+        views = std::make_unique<Views>();
+    std::optional<QStringList>& view = views->lists[which];
+    if (!view)
+        view = list_of(which).to_list();
+    return *view;
+}
+
+const QStringList& Subclass::get_max_axle_weights() const
+{
+    return list_view(0);
+}
+
+const QStringList& Subclass::get_min_distances() const
+{
+    return list_view(1);
+}
+
+const QStringList& Subclass::get_max_distances() const
+{
+    return list_view(2);
+}
+
+const QStringList& Subclass::get_tyre_types() const
+{
+    return list_view(3);
+}
+
+void Subclass::set_max_axle_weights(const QStringList& list)
+{
+    max_axle_weights = TextList::from_list(list);
+    refresh_views();
+}
+
+void Subclass::set_min_distances(const QStringList& list)
+{
+    min_distances = TextList::from_list(list);
+    refresh_views();
+}
+
+void Subclass::set_max_distances(const QStringList& list)
+{
+    max_distances = TextList::from_list(list);
+    refresh_views();
+}
+
+void Subclass::set_tyre_types(const QStringList& list)
+{
+    tyre_types = TextList::from_list(list);
+    refresh_views();
+}
+
+const QString& Subclass::scalar_key(int slot)
+{
+    using namespace section_keys;
+    static const Key keys[scalar_count] = {
+        adsl_0,          alias,     append,          awsl_0,          axle_configuration,
+        category,        lower_GVW, max_GVW,         number_of_axles, override_class,
+        override_groups, prepend,   reclassify_down, reclassify_up,   upper_GVW,
+    };
+    return text(keys[slot]);
+}
+
+QString Subclass::scalar(Scalar slot) const
+{
+    return scalars.at(slot);
+}
+
+void Subclass::set_scalar(Scalar slot, const QString& value)
+{
+    if (scalars.size() < scalar_count)
+        scalars.append_empty(scalar_count - scalars.size());
+    scalars.set(slot, value);
+    present |= quint16(1u << slot);
+    refresh_views();
+}
+
+bool Subclass::scalar_values_match(const Subclass& other) const
+{
+    // Position by position through the keys each holds, as two maps would be walked in step.
+    int a = 0, b = 0;
+    for (;;) {
+        while (a < scalar_count && !(present & (1u << a)))
+            ++a;
+        while (b < scalar_count && !(other.present & (1u << b)))
+            ++b;
+        if (a == scalar_count || b == scalar_count)
+            return a == b;
+        if (!scalars.entry_equals(a, other.scalars, b))
+            return false;
+        ++a;
+        ++b;
+    }
+}
+
+uint Subclass::scalar_values_hash() const
+{
+    uint hash = 0;
+    int count = 0;
+    for (int slot = 0; slot < scalar_count; ++slot) {
+        if (present & (1u << slot)) {
+            hash = hash * 31u + scalars.entry_hash(slot);
+            ++count;
+        }
+    }
+    return hash * 31u + uint(count);
 }
 
 QString Subclass::get_number_of_axles() const
 {
-    return scalar(QStringLiteral("number_of_axles"));
+    return scalar(number_of_axles_key);
 }
 
 void Subclass::set_number_of_axles(const QString& value)
 {
-    set_scalar(QStringLiteral("number_of_axles"), value);
+    set_scalar(number_of_axles_key, value);
     pad_lists(value);
 }
 
@@ -36,146 +216,152 @@ void Subclass::pad_lists(const QString& number_of_axles)
     // The editors may grow the lists one entry past the axles in use; nothing needs more
     // than the largest valid count, so an absurd count pads no further than that.
     const int n = std::min(number_of_axles.toInt(), max_axles);
-    while (n > min_distances.size()) {
-        if (min_distances.size() != max_distances.size())
-            qWarning() << "set_number_of_axles-axles:" << min_distances.size()
-                       << "!=" << max_distances.size();
-        min_distances.append(QString());
-        max_distances.append(QString());
+    const int mins = min_distances.size(), maxs = max_distances.size();
+    for (int size = mins; n > size; ++size) {
+        if (size != maxs + (size - mins))
+            qWarning() << "set_number_of_axles-axles:" << size << "!=" << maxs + (size - mins);
     }
-    while (n >= max_axle_weights.size()) {
-        if (tyre_types.size() != max_axle_weights.size())
-            qWarning() << "set_number_of_axles-weight/tyre:" << max_axle_weights.size()
-                       << "!=" << tyre_types.size();
-        max_axle_weights.append(QString());
-        tyre_types.append(QString());
+    if (n > mins) {
+        min_distances.append_empty(n - mins);
+        max_distances.append_empty(n - mins);
     }
+    const int weights = max_axle_weights.size(), tyres = tyre_types.size();
+    for (int size = weights; n >= size; ++size) {
+        if (tyres + (size - weights) != size)
+            qWarning() << "set_number_of_axles-weight/tyre:" << size
+                       << "!=" << tyres + (size - weights);
+    }
+    if (n >= weights) {
+        max_axle_weights.append_empty(n + 1 - weights);
+        tyre_types.append_empty(n + 1 - weights);
+    }
+    refresh_views();
 }
 
 QString Subclass::get_axle_configuration() const
 {
-    return scalar(QStringLiteral("axle_configuration"));
+    return scalar(axle_configuration_key);
 }
 void Subclass::set_axle_configuration(const QString& value)
 {
-    set_scalar(QStringLiteral("axle_configuration"), value.toUpper());
+    set_scalar(axle_configuration_key, value.toUpper());
 }
 
 QString Subclass::get_category() const
 {
-    return scalar(QStringLiteral("category"));
+    return scalar(category_key);
 }
 void Subclass::set_category(const QString& value)
 {
-    set_scalar(QStringLiteral("category"), value);
+    set_scalar(category_key, value);
 }
 
 QString Subclass::get_max_GVW__kN() const
 {
-    return scalar(QStringLiteral("max_GVW__kN"));
+    return scalar(max_GVW_key);
 }
 void Subclass::set_max_GVW__kN(const QString& value)
 {
-    set_scalar(QStringLiteral("max_GVW__kN"), value);
+    set_scalar(max_GVW_key, value);
 }
 
 QString Subclass::get_upper_GVW_limit__kN() const
 {
-    return scalar(QStringLiteral("upper_GVW_limit__kN"));
+    return scalar(upper_GVW_key);
 }
 void Subclass::set_upper_GVW_limit__kN(const QString& value)
 {
-    set_scalar(QStringLiteral("upper_GVW_limit__kN"), value);
+    set_scalar(upper_GVW_key, value);
 }
 
 QString Subclass::get_reclassify_up_to_subclass() const
 {
-    return scalar(QStringLiteral("reclassify_up_to_subclass"));
+    return scalar(reclassify_up_key);
 }
 void Subclass::set_reclassify_up_to_subclass(const QString& value)
 {
-    set_scalar(QStringLiteral("reclassify_up_to_subclass"), value);
+    set_scalar(reclassify_up_key, value);
 }
 
 QString Subclass::get_lower_GVW_limit__kN() const
 {
-    return scalar(QStringLiteral("lower_GVW_limit__kN"));
+    return scalar(lower_GVW_key);
 }
 void Subclass::set_lower_GVW_limit__kN(const QString& value)
 {
-    set_scalar(QStringLiteral("lower_GVW_limit__kN"), value);
+    set_scalar(lower_GVW_key, value);
 }
 
 QString Subclass::get_reclassify_down_to_subclass() const
 {
-    return scalar(QStringLiteral("reclassify_down_to_subclass"));
+    return scalar(reclassify_down_key);
 }
 void Subclass::set_reclassify_down_to_subclass(const QString& value)
 {
-    set_scalar(QStringLiteral("reclassify_down_to_subclass"), value);
+    set_scalar(reclassify_down_key, value);
 }
 
 QString Subclass::get_prepend__m() const
 {
-    return scalar(QStringLiteral("prepend__m"));
+    return scalar(prepend_key);
 }
 void Subclass::set_prepend__m(const QString& value)
 {
-    set_scalar(QStringLiteral("prepend__m"), value);
+    set_scalar(prepend_key, value);
 }
 
 QString Subclass::get_append__m() const
 {
-    return scalar(QStringLiteral("append__m"));
+    return scalar(append_key);
 }
 void Subclass::set_append__m(const QString& value)
 {
-    set_scalar(QStringLiteral("append__m"), value);
+    set_scalar(append_key, value);
 }
 
 QString Subclass::get_alias() const
 {
-    return scalar(QStringLiteral("alias"));
+    return scalar(alias_key);
 }
 void Subclass::set_alias(const QString& value)
 {
-    set_scalar(QStringLiteral("alias"), value);
+    set_scalar(alias_key, value);
 }
 
 QString Subclass::get_override_class() const
 {
-    return scalar(QStringLiteral("override_class"));
+    return scalar(override_class_key);
 }
 void Subclass::set_override_class(const QString& value)
 {
-    set_scalar(QStringLiteral("override_class"), value);
+    set_scalar(override_class_key, value);
 }
 
 QString Subclass::get_override_groups() const
 {
-    return scalar(QStringLiteral("override_groups"));
+    return scalar(override_groups_key);
 }
 void Subclass::set_override_groups(const QString& value)
 {
-    set_scalar(QStringLiteral("override_groups"), value);
+    set_scalar(override_groups_key, value);
 }
 
 QString Subclass::get_adsl_0() const
 {
-    return scalar(QStringLiteral("adsl_0"));
+    return scalar(adsl_0_key);
 }
 void Subclass::set_adsl_0(const QString& value)
 {
-    set_scalar(QStringLiteral("adsl_0"), value);
+    set_scalar(adsl_0_key, value);
 }
 
 QString Subclass::get_awsl_0() const
 {
-    return scalar(QStringLiteral("awsl_0"));
+    return scalar(awsl_0_key);
 }
 void Subclass::set_awsl_0(const QString& value)
 {
-    set_scalar(QStringLiteral("awsl_0"), value);
+    set_scalar(awsl_0_key, value);
 }
 
 bool Subclass::is_number_of_axles_valid() const

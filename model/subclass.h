@@ -1,8 +1,12 @@
 #pragma once
 
+#include "model/textlist.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // One vehicle subclass: a [subclass_N] section of a configuration file.
 // Every value is kept as the text that stands (or will stand) in the file, in file units
@@ -16,12 +20,16 @@ public:
     // never run, past what this many axles use, whatever number_of_axles says.
     static constexpr int max_axles = 20;
 
-    Subclass() = default;
+    Subclass();
+    Subclass(const Subclass& other);
+    Subclass& operator=(const Subclass& other);
+    Subclass(Subclass&& other) noexcept;
+    Subclass& operator=(Subclass&& other) noexcept;
+    ~Subclass();
 
     // Builds a record from the key/value lines of one section, as the file reader and the
-    // window's New command do. Keys the record has no place for are left out; dropped, if given,
-    // gets them.
-    static Subclass from_section(const Section& section, QStringList* dropped = nullptr);
+    // window's New command do.
+    static Subclass from_section(const Section& section);
 
     quint32 get_number() const { return number; }
     void set_number(quint32 value) { number = value; }
@@ -58,7 +66,16 @@ public:
     QString get_awsl_0() const;
     void set_awsl_0(const QString& value);
 
-    const Section& scalar_values() const { return scalars; }
+    // The scalar keys the record holds with their values. Made on first use and kept up to date
+    // for as long as the record lives; the checks that run over every subclass use the two
+    // functions below instead, which make nothing.
+    const Section& scalar_values() const;
+    // The same map made anew and not kept, for reading every subclass of a table.
+    Section scalar_section() const;
+    // Whether both hold as many scalar values and the same values in key order (the keys
+    // themselves are not compared).
+    bool scalar_values_match(const Subclass& other) const;
+    uint scalar_values_hash() const;
 
     bool is_number_of_axles_valid() const;
     bool is_axle_configuration_valid() const;
@@ -103,14 +120,20 @@ public:
     // Takes apart the text of max_axle_weight__kN into axle weights and combined weight limits.
     void parse_max_axle_weights(const QString& text);
 
-    const QStringList& get_max_axle_weights() const { return max_axle_weights; }
-    const QStringList& get_min_distances() const { return min_distances; }
-    const QStringList& get_max_distances() const { return max_distances; }
-    const QStringList& get_tyre_types() const { return tyre_types; }
-    void set_max_axle_weights(const QStringList& list) { max_axle_weights = list; }
-    void set_min_distances(const QStringList& list) { min_distances = list; }
-    void set_max_distances(const QStringList& list) { max_distances = list; }
-    void set_tyre_types(const QStringList& list) { tyre_types = list; }
+    // The lists as QStringLists, made on first use and kept up to date like scalar_values().
+    const QStringList& get_max_axle_weights() const;
+    const QStringList& get_min_distances() const;
+    const QStringList& get_max_distances() const;
+    const QStringList& get_tyre_types() const;
+    void set_max_axle_weights(const QStringList& list);
+    void set_min_distances(const QStringList& list);
+    void set_max_distances(const QStringList& list);
+    void set_tyre_types(const QStringList& list);
+    // The same lists as they are kept, for reading without making a QStringList.
+    const TextList& max_axle_weight_texts() const { return max_axle_weights; }
+    const TextList& min_distance_texts() const { return min_distances; }
+    const TextList& max_distance_texts() const { return max_distances; }
+    const TextList& tyre_type_texts() const { return tyre_types; }
 
     // Combined constraints; kind is "default", "adsl" or "awsl". Index -1 (or any index the
     // list does not hold) given to set_constraint appends.
@@ -125,28 +148,68 @@ public:
     // Whole-subclass validity against the header's min and max axle distance texts.
     bool is_subclass_valid(const QString& header_min, const QString& header_max) const;
 
+    // Whether a value holds a line break, which would break its line in the written file.
+    bool holds_line_break() const;
+
     // The section exactly as the writer puts it into a file, ending with its line end.
     QString section_text() const;
     void append_section_text(QString& text) const;
 
 private:
+    friend class SectionReader;
+    struct Views;
+    // The scalar keys, in key order: the order of the slots in scalars.
+    enum Scalar
+    {
+        adsl_0_key,
+        alias_key,
+        append_key,
+        awsl_0_key,
+        axle_configuration_key,
+        category_key,
+        lower_GVW_key,
+        max_GVW_key,
+        number_of_axles_key,
+        override_class_key,
+        override_groups_key,
+        prepend_key,
+        reclassify_down_key,
+        reclassify_up_key,
+        upper_GVW_key,
+        scalar_count
+    };
+    static const QString& scalar_key(int slot);
+
     // is_min_distance_valid and then is_max_distance_valid of one gap, with the header limits
     // read once for all gaps.
     bool is_gap_valid(int index, float header_min, float header_max) const;
     // What set_number_of_axles does to the lists.
     void pad_lists(const QString& number_of_axles);
-    QString scalar(const QString& key) const;
-    void set_scalar(const QString& key, const QString& value);
-    QStringList* constraint_list(const QString& kind);
-    const QStringList* constraint_list(const QString& kind) const;
+    // The axle weights and the combined weight limits in a max_axle_weight__kN text, with the
+    // warnings of parse_max_axle_weights.
+    template <typename View>
+    static void parse_weights(View text, quint32 number, TextList::Builder& weights,
+                              TextList::Builder& limits);
+    QString scalar(Scalar slot) const;
+    void set_scalar(Scalar slot, const QString& value);
+    TextList* constraint_list(const QString& kind);
+    const TextList* constraint_list(const QString& kind) const;
+    // Brings the QStringLists and the map handed out so far up to date after a change.
+    void refresh_views();
+    // The per-axle lists by number: weights, min and max distances, tyre types.
+    const TextList& list_of(int which) const;
+    const QStringList& list_view(int which) const;
 
     quint32 number = 0;
-    Section scalars;
-    QStringList max_axle_weights;
-    QStringList min_distances;
-    QStringList max_distances;
-    QStringList tyre_types;
-    QStringList combined_weight_limits;
-    QStringList combined_distance_constraints;
-    QStringList combined_weight_constraints;
+    // Which scalar keys the record holds; a key it holds may have the empty value.
+    quint16 present = 0;
+    TextList scalars; // one entry per slot, the empty text where the key is not held
+    TextList max_axle_weights;
+    TextList min_distances;
+    TextList max_distances;
+    TextList tyre_types;
+    TextList combined_weight_limits;
+    TextList combined_distance_constraints;
+    TextList combined_weight_constraints;
+    mutable std::unique_ptr<Views> views;
 };

@@ -48,9 +48,9 @@ public:
     SubclassReasons reasons;
 };
 
-QString entry(const QStringList& list, int index)
+QString entry(const TextList& list, int index)
 {
-    return index < list.size() ? list.at(index) : QString();
+    return list.at(index);
 }
 
 void add_axle_count(Collector& out, const Subclass& s)
@@ -65,7 +65,7 @@ void add_weight(Collector& out, const Subclass& s, int i)
 {
     if (i < s.max_axle_weight_count() && s.is_max_axle_weight_valid(i))
         return;
-    const QString value = entry(s.get_max_axle_weights(), i);
+    const QString value = entry(s.max_axle_weight_texts(), i);
     out.add("max_axle_weight__kN", i + 1, value,
             QStringLiteral("max. axle weight of axle %1 ").arg(i + 1) +
                 is(value,
@@ -76,7 +76,7 @@ void add_tyre(Collector& out, const Subclass& s, int i)
 {
     if (i < s.tyre_type_count() && s.is_tyre_type_valid(i))
         return;
-    const QString value = entry(s.get_tyre_types(), i);
+    const QString value = entry(s.tyre_type_texts(), i);
     out.add("tyre_type", i + 1, value,
             QStringLiteral("tyre type of axle %1 ").arg(i + 1) + is(value, "must be 1 to 4"));
 }
@@ -113,8 +113,8 @@ void add_gap(Collector& out, const Subclass& s, int i, const QString& header_min
     const bool min_held = i < s.min_distance_count();
     const bool max_held = i < s.max_distance_count();
     const bool same_length = s.min_distance_count() == s.max_distance_count();
-    const QString min = entry(s.get_min_distances(), i);
-    const QString max = entry(s.get_max_distances(), i);
+    const QString min = entry(s.min_distance_texts(), i);
+    const QString max = entry(s.max_distance_texts(), i);
     if (!(min_held && max_held && s.is_min_distance_valid(i, header_min, header_max)))
         out.add("min_axle_distance__m", i + 1, min,
                 QStringLiteral("min. axle distance of gap %1 ").arg(i + 1) +
@@ -248,7 +248,7 @@ void add_unruled_reals(Collector& out, const Subclass& s)
 }
 
 void add_positive_distance(Collector& out, const char* field, const char* words,
-                           const QStringList& list, int i)
+                           const TextList& list, int i)
 {
     const QString value = entry(list, i);
     const float real = value.toFloat();
@@ -290,9 +290,9 @@ SubclassReasons saving_reasons(const Subclass& s)
         const int n = qMin(s.get_number_of_axles().toInt(), Subclass::max_axles);
         for (int i = 0; i < n - 1; ++i) {
             add_positive_distance(out, "min_axle_distance__m", "min. axle distance",
-                                  s.get_min_distances(), i);
+                                  s.min_distance_texts(), i);
             add_positive_distance(out, "max_axle_distance__m", "max. axle distance",
-                                  s.get_max_distances(), i);
+                                  s.max_distance_texts(), i);
         }
         for (int i = 0; i < n; ++i) {
             add_weight(out, s, i);

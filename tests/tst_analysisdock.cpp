@@ -108,7 +108,7 @@ private slots:
                  {"thin gap", site + truck(1, "0.8", "3.59") + truck(2, "3.6", "15"),
                   "  Likely a slip: 2 axles, gap 1 (3.59, 3.6) m"},
                  {"dropped key", site + valid + "colour=red\n",
-                  "  subclass_1: keys colour were not loaded, and saving leaves them out."},
+                  "  Line 18: colour was not loaded, and saving leaves it out"},
                  {"partial read", site + valid + "[subclass_2]\nno equals here\n",
                   "  Reading stopped at line 19: \"no equals here\". The sections from there on "
                   "were not loaded, and saving leaves them out."},

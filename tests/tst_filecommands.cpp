@@ -320,28 +320,37 @@ private slots:
         QCOMPARE(edit("MaxAxleWeightEdit1")->text(), "7.10");
     }
 
-    void partlyReadFile_data()
+    void fileNotReadWhole_data()
     {
-        // The save, the answer to "Save anyway?" (none: the box is closed), and whether the file
-        // read in part is written.
-        addRows({"save", "answer", "written"}, {{"over it, no", "actionSave", "", "no"},
-                                                {"over it, yes", "actionSave", "Yes", "yes"},
-                                                {"elsewhere", "actionSaveAs", "", "no"}});
+        // What reading left out (a read stopped at a broken line, or a key line the editor does not
+        // keep), the save, the answer to "Save anyway?" (none: the box is closed), and whether the
+        // file is written.
+        addRows({"loss", "save", "answer", "written"},
+                {{"stopped, over it, no", "stopped", "actionSave", "", "no"},
+                 {"stopped, over it, yes", "stopped", "actionSave", "Yes", "yes"},
+                 {"stopped, elsewhere", "stopped", "actionSaveAs", "", "no"},
+                 {"dropped key, over it, no", "dropped", "actionSave", "", "no"},
+                 {"dropped key, over it, yes", "dropped", "actionSave", "Yes", "yes"}});
     }
-    void partlyReadFile()
+    void fileNotReadWhole()
     {
-        // Line 20 is broken: 7 of the header, 9 of subclass 1, a blank, 3 of subclass 2.
-        const QString text = siteHeader + sectionText(1, truckBody) +
-                             "[subclass_2]\ncategory=4\nnumber_of_axles 2\n\n" +
-                             sectionText(3, truckBody);
+        // 7 lines of the header and 10 of subclass 1, then: line 20 broken, or line 19 a key the
+        // editor has no place for.
+        const bool stopped = cell("loss") == "stopped";
+        QFile::remove(dir.filePath("elsewhere.conf"));
+        const QString text =
+            siteHeader + sectionText(1, truckBody) +
+            (stopped ? "[subclass_2]\ncategory=4\nnumber_of_axles 2\n\n" + sectionText(3, truckBody)
+                     : sectionText(3, "note=lane 1 only\n" +
+                                          QString(truckBody).replace("category=4", "category=5")));
+        const QString lost = stopped ? "line 20:\nnumber_of_axles 2\n" : "line 19: note";
         const QString path = writeFile(dir, "partly.conf", text);
         const QStringList warnings = answerModals([&] { window->openConfiguration(path); });
         QCOMPARE(warnings.size(), 1);
-        QVERIFY2(warnings[0].contains("line 20:\nnumber_of_axles 2\n") &&
-                     warnings[0].contains("not loaded"),
-                 qPrintable(warnings[0]));
+        QVERIFY2(warnings[0].contains(lost), qPrintable(warnings[0]));
         // Shown as far as it was read.
-        QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")), QStringList{"1"});
+        const QStringList shown = stopped ? QStringList{"1"} : QStringList{"1", "3"};
+        QCOMPARE(listedNumbers(widget<QComboBox>("comboBoxSubclasses")), shown);
 
         const auto save = [&](const QString& action) {
             return answerModals([&] { widget<QAction>(action)->trigger(); },
@@ -354,7 +363,7 @@ private slots:
         const bool over = cell("save") == "actionSave";
         QCOMPARE(asked.size(), 1);
         QVERIFY2(asked[0].startsWith(over ? "Save anyway?|" : "Save as|") &&
-                     (!over || asked[0].contains("line 20:\nnumber_of_axles 2\n")),
+                     (!over || asked[0].contains(lost)),
                  qPrintable(asked[0]));
         QCOMPARE(readFile(path) != text, cell("written") == "yes");
         QCOMPARE(QFile::exists(dir.filePath("elsewhere.conf")), !over);

@@ -3,6 +3,9 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <functional>
+#include <random>
+
 class TestSubclass : public QObject
 {
     Q_OBJECT
@@ -17,6 +20,8 @@ private slots:
     void parseMaxAxleWeights_data();
     void parseMaxAxleWeights();
     void entriesOutsideTheLists();
+    void textList();
+    void listsHandedOutStayCurrent();
 };
 
 void TestSubclass::singleValueRules_data()
@@ -198,6 +203,115 @@ void TestSubclass::entriesOutsideTheLists()
     QCOMPARE(s.get_constraint_count("adsl"), 3);
     QVERIFY(!s.is_constraint_valid(3, "adsl"));
     QCOMPARE(s.get_constraint(3, "adsl"), QString());
+}
+
+void TestSubclass::textList()
+{
+    // Random edits of a list and of a QStringList: texts empty, short, long enough for a length of
+    // two and three bytes, and beyond Latin-1, which turns the whole list to UTF-16; lists long
+    // enough to be indexed.
+    const QString pieces[] = {"",
+                              "1",
+                              "12.5",
+                              "\u00e9",
+                              ",",
+                              "\u0161",
+                              "\U0001F600",
+                              QString(130, 'x'),
+                              QString(17000, 'y')};
+    std::mt19937 random(1);
+    const auto below = [&random](int n) { return int(random() % std::uint32_t(n)); };
+    for (int round = 0; round < 100; ++round) {
+        QStringList model;
+        for (int n = below(60); n > 0; --n)
+            model << pieces[below(5)];
+        TextList list = TextList::from_list(model);
+        for (int step = 0; step < 25; ++step) {
+            const QString text = pieces[below(9)] + pieces[below(5)];
+            const int at = model.isEmpty() ? 0 : below(model.size());
+            switch (model.isEmpty() ? below(2) * 4 : below(6)) {
+            case 0:
+                list.append(text);
+                model.append(text);
+                break;
+            case 1:
+                list.set(at, text);
+                model[at] = text;
+                break;
+            case 2:
+                list.remove_at(at);
+                model.removeAt(at);
+                break;
+            case 3:
+                list.remove_last();
+                model.removeLast();
+                break;
+            case 4:
+                model = text.split(',');
+                list = TextList::from_list(model);
+                break;
+            default:
+                list.append_empty(2);
+                model << QString() << QString();
+            }
+            QCOMPARE(list.size(), model.size());
+            QCOMPARE(list.to_list(), model);
+            QCOMPARE(list, TextList::from_list(model));
+            // Against an entry of the same list, and of a list that may be stored otherwise.
+            const int other = model.isEmpty() ? 0 : below(model.size());
+            const TextList alone = TextList::from_list({model.value(other)});
+            for (int i = 0; i < model.size(); ++i) {
+                const bool equal = model.at(i) == model.at(other);
+                QCOMPARE(list.at(i), model.at(i));
+                QCOMPARE(list.entry_equals(i, list, other), equal);
+                QCOMPARE(list.entry_equals(i, alone, 0), equal);
+                if (equal)
+                    QCOMPARE(list.entry_hash(i), alone.entry_hash(0));
+            }
+        }
+    }
+}
+
+void TestSubclass::listsHandedOutStayCurrent()
+{
+    // The window holds on to the lists and the map it was handed: every change shows in them.
+    Subclass s = Subclass::from_section({{"number_of_axles", "2"}, {"alias", "a"}});
+    const QStringList& weights = s.get_max_axle_weights();
+    const QStringList& mins = s.get_min_distances();
+    const QStringList& maxs = s.get_max_distances();
+    const QStringList& tyres = s.get_tyre_types();
+    const Subclass::Section& scalars = s.scalar_values();
+    Subclass other;
+    other.set_category("7");
+    const std::function<void()> changes[] = {
+        [&] { s.set_max_axle_weight_at_index("90", 0); },
+        [&] { s.set_min_distance_at_index("1.2", 0); },
+        [&] { s.set_max_distance_at_index("2.4", 5); },
+        [&] { s.set_tyre_type_at_index("2", 1); },
+        [&] { s.remove_last_max_axle_weight(); },
+        [&] { s.remove_last_min_distance(); },
+        [&] { s.remove_last_max_distance(); },
+        [&] { s.remove_last_tyre_type(); },
+        [&] { s.set_number_of_axles("4"); },
+        [&] { s.set_alias("b"); },
+        [&] { s.set_adsl_0("1,2"); },
+        [&] { s.parse_max_axle_weights("1,5;2,6"); },
+        [&] {
+            s.set_max_axle_weights({"1", "2"});
+        },
+        [&] { s.set_min_distances({"3"}); },
+        [&] { s.set_max_distances({"4"}); },
+        [&] { s.set_tyre_types({"1"}); },
+        [&] { s = other; },
+    };
+    for (const auto& change : changes) {
+        change();
+        QCOMPARE(weights, s.max_axle_weight_texts().to_list());
+        QCOMPARE(mins, s.min_distance_texts().to_list());
+        QCOMPARE(maxs, s.max_distance_texts().to_list());
+        QCOMPARE(tyres, s.tyre_type_texts().to_list());
+        QCOMPARE(scalars, Subclass(s).scalar_values());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSubclass)

@@ -36,16 +36,18 @@ Run run(const QStringList& arguments, const QByteArray& input = QByteArray(),
 
 // Files that fail in each of the ways the checker reports. In troubled.conf subclass 41 is longer
 // than the header allows, 42 and 43 are alike, 50 is incomplete, and the reading stops at line 43;
-// round-trip.conf would save, but its version would not read back. Neither has a g.
+// round-trip.conf would save, but its version would not read back. Neither has a g. dropped.conf
+// would save, but not with its note, its first tyre types and its first subclass 22.
 const QString checker_data = VORLAN_TEST_DATA "/checker/";
 
 // The reports of those files and of a clean one, ended by the header rules that hold in all.
 // (No apostrophe inside the raw texts: moc would take it for the start of a character.)
 const QByteArray clean_report = R"({"duplicates": "", "invalid_subclasses": [], "round_trip": null,
-    "reasons": {},
+    "dropped_keys": [], "reasons": {},
     "save_check": {"outcome": "save_ok", "subclass": null}, "stopped_at_line": null,
     "header": {"g_acceleration_constant_valid": true, "max_axle_distance": "valid",)";
 const QByteArray troubled_report = R"({"subclasses": [41, 42, 43, 50], "duplicates": "42 = 43",
+    "dropped_keys": [],
     "invalid_subclasses": [41, 50], "round_trip": null, "stopped_at_line": 43,
     "reasons": {"41": [{"field": "max_axle_distance__m", "index": 1, "value": "6.5", "message":
         "max. axle distance of gap 1 is 6.5, above the header\u0027s max. axle distance 5"}],
@@ -72,10 +74,18 @@ const QByteArray troubled_report = R"({"subclasses": [41, 42, 43, 50], "duplicat
     "save_check": {"outcome": "subclass_incomplete", "subclass": 50},
     "header": {"g_acceleration_constant_valid": false, "max_axle_distance": "lower_than_subclasses",)";
 const QByteArray round_trip_report =
-    R"({"subclasses": [], "duplicates": "", "invalid_subclasses": [], "reasons": {},
+    R"({"subclasses": [], "duplicates": "", "invalid_subclasses": [], "dropped_keys": [],
+    "reasons": {},
     "round_trip": "section [classes], line 2 reads back differently: classification_version=a,b",
     "save_check": {"outcome": "save_ok", "subclass": null}, "stopped_at_line": null,
     "header": {"g_acceleration_constant_valid": false, "max_axle_distance": "invalid",)";
+const QByteArray dropped_report = R"({"subclasses": [21, 22], "duplicates": "",
+    "invalid_subclasses": [], "reasons": {}, "round_trip": null, "stopped_at_line": null,
+    "dropped_keys": [{"line": 13, "key": "note", "reason": "unknown_key"},
+                     {"line": 21, "key": "alias", "reason": "replaced_section"},
+                     {"line": 28, "key": "tyre_type", "reason": "repeated_key"}],
+    "save_check": {"outcome": "save_ok", "subclass": null},
+    "header": {"g_acceleration_constant_valid": true, "max_axle_distance": "valid",)";
 const QByteArray rules = R"("country_code_valid": true, "group_max_distance_valid": true,
     "min_axle_distance_valid": true, "min_2axle_truck_spacing_valid": true,
     "min_avg_axle_weight_valid": true, "uncategorised_vehicle_category_valid": true,
@@ -109,8 +119,9 @@ void TestVorlanConf::check_data()
     const QStringList names = examples.entryList({"*.conf"}, QDir::Files);
     QVERIFY(!names.isEmpty());
     for (const QString& name : names)
-        QTest::newRow(qPrintable(name)) << examples.filePath(name) << 0 << clean_report + rules
-                                        << QStringList{"header: every rule holds", "result: clean"};
+        QTest::newRow(qPrintable(name))
+            << examples.filePath(name) << 0 << clean_report + rules
+            << QStringList{"header: every rule holds", "dropped keys: none", "result: clean"};
     QTest::newRow("troubled") << checker_data + "troubled.conf" << 1 << troubled_report + rules
                               << QStringList{"invalid subclasses: 41, 50",
                                              "  subclass 41: max. axle distance of gap 1 is 6.5, "
@@ -124,6 +135,12 @@ void TestVorlanConf::check_data()
         << checker_data + "round-trip.conf" << 1 << round_trip_report + rules
         << QStringList{"round trip: section [classes], line 2 reads back differently: "
                        "classification_version=a,b"};
+    QTest::newRow("dropped keys")
+        << checker_data + "dropped.conf" << 1 << dropped_report + rules
+        << QStringList{
+               "dropped keys: line 13 note (unknown key), line 21 alias (replaced section), "
+               "line 28 tyre_type (repeated key)",
+               "result: not clean"};
 }
 
 void TestVorlanConf::check()

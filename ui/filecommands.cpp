@@ -18,7 +18,10 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStringList>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -87,12 +90,28 @@ QString droppedConfiguration(const QMimeData* data)
     return taken ? path : QString();
 }
 
-QString partialReadText(const Conf& conf)
+// What reading the configuration's file left out, in words; empty when it was read whole.
+QString readLossesText(const Conf& conf)
 {
-    return windowText(
-               "Reading stopped at line %1:\n%2\n\nThat section and the ones after it were not "
-               "loaded.")
-        .arg(QString::number(conf.stopped_at_line()), conf.stopped_line_text());
+    QStringList parts;
+    if (conf.stopped_at_line() > 0)
+        parts << windowText("Reading stopped at line %1:\n%2\n\nThat section and the ones after "
+                            "it were not loaded.")
+                     .arg(QString::number(conf.stopped_at_line()), conf.stopped_line_text());
+    const QVector<DroppedKey>& dropped = conf.dropped_keys();
+    if (!dropped.isEmpty()) {
+        // The first few name the lines; the rest are counted.
+        const int named = std::min(int(dropped.size()), 5);
+        QStringList lines;
+        for (int i = 0; i < named; ++i)
+            lines << windowText("line %1: %2")
+                         .arg(QString::number(dropped.at(i).line), dropped.at(i).key);
+        if (dropped.size() > named)
+            lines << windowText("and %1 more").arg(QString::number(dropped.size() - named));
+        parts << windowText("%1 key line(s) of subclass sections are not kept by the editor:\n%2")
+                     .arg(QString::number(dropped.size()), lines.join(QLatin1Char('\n')));
+    }
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 } // namespace
@@ -207,11 +226,12 @@ void FileCommands::began(const QString& opened)
     history.restart();
     recent->add(path);
     showTitle();
-    partlyRead = conf.stopped_at_line() > 0 ? path : QString();
-    if (!partlyRead.isEmpty())
+    const QString losses = readLossesText(conf);
+    lossyFile = losses.isEmpty() ? QString() : path;
+    if (!losses.isEmpty())
         warn(windowText("Configuration read only in part"),
-             partialReadText(conf) +
-                 windowText(" Saving this configuration would leave them out of the file."));
+             losses +
+                 windowText("\n\nSaving this configuration would leave them out of the file."));
 }
 
 bool FileCommands::passesSaveChecks() const
@@ -242,18 +262,18 @@ bool FileCommands::passesSaveChecks() const
 
 bool FileCommands::writeTo(const QString& target)
 {
-    // Only the file that was read in part loses what was not read; another file loses nothing.
-    const bool overPartlyRead = !partlyRead.isEmpty() && QFileInfo(target) == QFileInfo(partlyRead);
-    if (overPartlyRead &&
+    // Only the file that was not read whole loses what was left out; another file loses nothing.
+    const bool overLossyFile = !lossyFile.isEmpty() && QFileInfo(target) == QFileInfo(lossyFile);
+    if (overLossyFile &&
         warn(windowText("Save anyway?"),
-             windowText("%1 was read only in part. ").arg(shownPath(partlyRead)) +
-                 partialReadText(conf) + windowText("\n\nSaving over it loses them. Save anyway?"),
+             windowText("%1 was not read whole. ").arg(shownPath(lossyFile)) +
+                 readLossesText(conf) + windowText("\n\nSaving over it loses them. Save anyway?"),
              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
     if (!writeConfiguration(conf, target))
         return false;
-    if (overPartlyRead)
-        partlyRead.clear();
+    if (overLossyFile)
+        lossyFile.clear();
     path = target;
     history.markSaved();
     recent->add(path);

@@ -63,6 +63,7 @@ private:
     std::function<bool(const QString&)> openFile;
     RecentFiles* recent;
     QString path; // the configuration's file; empty before it has one
-    // The file read only in part, until something is saved over it.
-    QString partlyRead;
+    // The file that was not read whole (a read stopped early, key lines left out), until something
+    // is saved over it.
+    QString lossyFile;
 };

@@ -286,11 +286,28 @@ void addReading(Group& group, const Conf& conf)
                                      "there on were not loaded, and saving leaves them out.")
                               .arg(conf.stopped_at_line())
                               .arg(conf.stopped_line_text())));
-    const QMap<quint32, QStringList>& dropped = conf.dropped_keys();
-    for (auto it = dropped.cbegin(); it != dropped.cend(); ++it)
-        group.add(newItem(windowText("%1: keys %2 were not loaded, and saving leaves them out.")
-                              .arg(name(it.key()), it.value().join(QStringLiteral(", "))),
-                          it.key()));
+    for (const DroppedKey& dropped : conf.dropped_keys()) {
+        QString why;
+        switch (dropped.reason) {
+        case DroppedKey::Reason::unknown_key:
+            why = windowText("the record has no place for it");
+            break;
+        case DroppedKey::Reason::repeated_key:
+            why = windowText("a later line of the section sets it again");
+            break;
+        case DroppedKey::Reason::replaced_section:
+            why = windowText("a later section of the same subclass replaces this one");
+            break;
+        }
+        group.add(newItem(windowText("Line %1: %2 was not loaded, and saving leaves it out")
+                              .arg(dropped.line)
+                              .arg(dropped.key),
+                          std::nullopt,
+                          windowText("Line %1 sets %2, which was not loaded: %3. Saving leaves "
+                                     "it out of the file.")
+                              .arg(dropped.line)
+                              .arg(dropped.key, why)));
+    }
 }
 
 } // namespace

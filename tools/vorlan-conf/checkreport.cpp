@@ -49,6 +49,45 @@ QString max_axle_distance_name(Conf::MaxAxleDistance state)
     return QStringLiteral("invalid");
 }
 
+QString reason_name(DroppedKey::Reason reason)
+{
+    switch (reason) {
+    case DroppedKey::Reason::unknown_key:
+        return QStringLiteral("unknown_key");
+    case DroppedKey::Reason::repeated_key:
+        return QStringLiteral("repeated_key");
+    case DroppedKey::Reason::replaced_section:
+        break;
+    }
+    return QStringLiteral("replaced_section");
+}
+
+QJsonArray dropped_keys_of(const Conf& conf)
+{
+    QJsonArray keys;
+    for (const DroppedKey& dropped : conf.dropped_keys())
+        keys.append(QJsonObject{{QStringLiteral("line"), dropped.line},
+                                {QStringLiteral("key"), dropped.key},
+                                {QStringLiteral("reason"), reason_name(dropped.reason)}});
+    return keys;
+}
+
+// "line 4 note (unknown key), ...": the reasons as words.
+QString dropped_keys_text(const QJsonArray& keys)
+{
+    QStringList texts;
+    for (const QJsonValue& value : keys) {
+        const QJsonObject key = value.toObject();
+        texts << QStringLiteral("line %1 %2 (%3)")
+                     .arg(key.value(QLatin1String("line")).toInt())
+                     .arg(key.value(QLatin1String("key")).toString(),
+                          key.value(QLatin1String("reason"))
+                              .toString()
+                              .replace(QLatin1Char('_'), QLatin1Char(' ')));
+    }
+    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
+}
+
 // The header rules by the key each one judges.
 QJsonObject reasons_of(const Conf& conf)
 {
@@ -120,11 +159,12 @@ CheckReport::CheckReport(const Conf& conf)
     json.insert(QStringLiteral("round_trip"),
                 round_trip.isEmpty() ? QJsonValue() : QJsonValue(round_trip));
     stopped_text = conf.stopped_line_text();
+    json.insert(QStringLiteral("dropped_keys"), dropped_keys_of(conf));
 
-    // A file read only in part, or one whose text would not read back, is not clean either:
-    // saving it would lose or change what the file holds.
+    // A file read only in part, one with keys a save would leave out, or one whose text would
+    // not read back, is not clean either: saving it would lose or change what the file holds.
     is_clean = check.outcome == Conf::SaveOutcome::save_ok && invalid.isEmpty() &&
-               conf.stopped_at_line() == 0 && round_trip.isEmpty();
+               conf.stopped_at_line() == 0 && conf.dropped_keys().isEmpty() && round_trip.isEmpty();
 }
 
 QString CheckReport::to_text(const QString& file_name) const
@@ -180,6 +220,8 @@ QString CheckReport::to_text(const QString& file_name) const
                                : QStringLiteral("reading: stopped at line %1: \"%2\"")
                                      .arg(stopped.toInt())
                                      .arg(stopped_text));
+    lines << QStringLiteral("dropped keys: ") +
+                 dropped_keys_text(json.value("dropped_keys").toArray());
     lines << (is_clean ? QStringLiteral("result: clean") : QStringLiteral("result: not clean"));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

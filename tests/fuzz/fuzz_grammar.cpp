@@ -1,0 +1,116 @@
+// libFuzzer entry: what the reader does by its own means against what it stands in for, on
+// arbitrary bytes; the first difference stops the run. Each matcher against its QRegExp pattern
+// on every line, read as UTF-8 and as Latin-1; the [classes] section against QSettings; the whole
+// reader against the previous one; the round-trip check by sections against the whole text.
+#include "referencereader.h"
+
+#include "model/classessection.h"
+#include "model/grammar.h"
+
+#include <QRegExp>
+#include <QTextCodec>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtFatalMsg)
+        qt_message_output(type, QMessageLogContext(), text);
+}
+
+[[noreturn]] void differ(const char* what, const QString& text, const QString& mine,
+                         const QString& theirs)
+{
+    std::fprintf(stderr, "%s differs on \"%s\":\n  reader:    %s\n  reference: %s\n", what,
+                 qPrintable(text), qPrintable(mine), qPrintable(theirs));
+    std::abort();
+}
+
+template <typename View, typename Find> QString found(View text, const Find& find)
+{
+    QStringList all;
+    int length = 0;
+    for (int pos = find(text, 0, &length); pos >= 0; pos = find(text, pos + length, &length))
+        all << QString::number(pos) + QLatin1Char('+') + QString::number(length);
+    return all.join(QLatin1Char(' '));
+}
+
+QString found(const char* pattern, const QString& text)
+{
+    QRegExp regexp{QLatin1String(pattern)};
+    QStringList all;
+    for (int pos = regexp.indexIn(text); pos >= 0;
+         pos = regexp.indexIn(text, pos + regexp.matchedLength()))
+        all << QString::number(pos) + QLatin1Char('+') + QString::number(regexp.matchedLength());
+    return all.join(QLatin1Char(' '));
+}
+
+template <typename View> void compare_matchers(View view, const QString& text)
+{
+    const bool section = grammar::section_line(view) != grammar::SectionLine::none;
+    QRegExp pattern{QLatin1String(grammar::section_line_pattern)};
+    if (section != pattern.exactMatch(text))
+        differ("section line", text, QString::number(section), QString::number(!section));
+    const QString items = found(view, grammar::find_weight_item<View>);
+    const QString regexp_items = found(grammar::weight_item_pattern, text);
+    if (items != regexp_items)
+        differ("weight items", text, items, regexp_items);
+    const QString limits = found(view, grammar::find_combined_limit<View>);
+    const QString regexp_limits = found(grammar::combined_limit_pattern, text);
+    if (limits != regexp_limits)
+        differ("combined limits", text, limits, regexp_limits);
+}
+
+QString shown(const QMap<QString, QString>& header)
+{
+    QStringList entries;
+    for (auto it = header.cbegin(); it != header.cend(); ++it)
+        entries << it.key() + QLatin1Char('=') + it.value();
+    return entries.join(QLatin1String(" | "));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    qInstallMessageHandler(quiet);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QString utf8 = QString::fromUtf8(line);
+        compare_matchers(QStringView(utf8), utf8);
+        compare_matchers(QLatin1String(line), QString::fromLatin1(line));
+    }
+
+    // QSettings would decode a binary value, trusting the counts in it; the reader does not.
+    bool binary = false;
+    const QMap<QString, QString> header =
+        read_classes_section(bytes, QTextCodec::codecForLocale(), &binary);
+    if (binary)
+        return 0;
+    // The previous reader read the header with QSettings.
+    const ReferenceRead previous = reference_read(bytes);
+    if (header != previous.conf.header())
+        differ("[classes]", QString::fromLatin1(bytes), shown(header),
+               shown(previous.conf.header()));
+
+    const Conf conf = Conf::from_bytes(bytes);
+    if (conf.to_text() != previous.conf.to_text() ||
+        conf.stopped_at_line() != previous.stopped_at_line ||
+        conf.stopped_line_text() != previous.stopped_line_text)
+        differ("reading", QString::fromLatin1(bytes), conf.to_text(), previous.conf.to_text());
+    const QString by_sections = conf.round_trip_problem();
+    const QString whole = conf.round_trip_problem_whole_text();
+    if (by_sections != whole)
+        differ("round trip", conf.to_text(), by_sections, whole);
+    return 0;
+}

@@ -1,0 +1,198 @@
+// The reader's own matchers and its reading of the [classes] section, each against what it
+// stands in for: the QRegExp patterns and the toolkit's INI reader.
+#include "model/classessection.h"
+#include "model/grammar.h"
+
+#include <QRegExp>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QtTest>
+
+#include <random>
+
+namespace {
+
+// Every match of pattern in text, searched for again from each start, as "start+length ...".
+template <typename View, typename Find> QString matches(View text, int from, Find find)
+{
+    QStringList found;
+    int length = 0;
+    for (int pos = find(text, from, &length); pos >= 0; pos = find(text, pos + length, &length))
+        found << QString("%1+%2").arg(pos).arg(length);
+    return found.join(' ');
+}
+
+QString regexp_matches(const char* pattern, const QString& text, int from)
+{
+    QRegExp regexp{QLatin1String(pattern)};
+    QStringList found;
+    for (int pos = regexp.indexIn(text, from); pos >= 0;
+         pos = regexp.indexIn(text, pos + regexp.matchedLength()))
+        found << QString("%1+%2").arg(pos).arg(regexp.matchedLength());
+    return found.join(' ');
+}
+
+template <typename View> QString section_line(View line)
+{
+    int start = -1, length = -1;
+    const grammar::SectionLine kind = grammar::section_line(line, &start, &length);
+    return kind == grammar::SectionLine::none ? QString("none")
+           : kind == grammar::SectionLine::classes
+               ? QString("classes")
+               : QString("subclass %1+%2").arg(start).arg(length);
+}
+
+QString regexp_section_line(const QString& line)
+{
+    QRegExp pattern(QLatin1String(grammar::section_line_pattern));
+    if (!pattern.exactMatch(line))
+        return "none";
+    if (line == "[classes]")
+        return "classes";
+    QRegExp digits(QLatin1String(grammar::number_pattern));
+    const int start = digits.indexIn(line);
+    return QString("subclass %1+%2").arg(start).arg(digits.matchedLength());
+}
+
+QMap<QString, QString> settings_header(const QByteArray& bytes)
+{
+    static QTemporaryDir dir;
+    static int files = 0;
+    const QString path = dir.filePath(QString("h%1.conf").arg(++files));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    file.close();
+    QMap<QString, QString> header;
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setIniCodec(QTextCodec::codecForLocale());
+    settings.beginGroup("classes");
+    // The INI reader warns of the empty key it lists itself.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    for (const QString& key : settings.childKeys())
+        header.insert(key, settings.value(key).toString());
+    qInstallMessageHandler(previous);
+    return header;
+}
+
+} // namespace
+
+class TestGrammar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void matchers_data();
+    void matchers();
+    void classesSection_data();
+    void classesSection();
+    void binaryValuesKeptAsText();
+};
+
+void TestGrammar::matchers_data()
+{
+    QTest::addColumn<QStringList>("pieces"); // texts are made of these, at random
+    // Digits of other scripts are digits to QRegExp too.
+    QTest::newRow("weight texts") << QStringList{"1", "12", "0", ",", ";",      "+",     ".",
+                                                 "x", " ",  "-", "e", "\u0663", "\uff12"};
+    QTest::newRow("section lines") << QStringList{
+        "[", "]", "[subclass_", "[classes]", "classes", "7", "42", "\u0663", " ", "x", "_"};
+    QTest::newRow("any character")
+        << QStringList{"a", "\t", "=", "\u00e9", "\u00a0", "\u2028", "\U0001F600", "\\", "(", "*"};
+}
+
+void TestGrammar::matchers()
+{
+    QFETCH(QStringList, pieces);
+    std::mt19937 random(3);
+    for (int i = 0; i < 3000; ++i) {
+        QString text;
+        for (int n = int(random() % 14); n > 0; --n)
+            text += pieces.at(int(random() % pieces.size()));
+        if (random() % 2)
+            text = pieces.at(0) + text; // the start of the text is special to the weight pattern
+        const QStringView view(text);
+        const QByteArray latin1 = text.toLatin1();
+        const bool narrow = QString::fromLatin1(latin1) == text;
+        const QLatin1String bytes(latin1);
+        QCOMPARE(section_line(view), regexp_section_line(text));
+        if (narrow)
+            QCOMPARE(section_line(bytes), regexp_section_line(text));
+        for (int from = 0; from <= text.size(); ++from) {
+            const QString items = regexp_matches(grammar::weight_item_pattern, text, from);
+            const QString limits = regexp_matches(grammar::combined_limit_pattern, text, from);
+            QCOMPARE(matches(view, from, grammar::find_weight_item<QStringView>), items);
+            QCOMPARE(matches(view, from, grammar::find_combined_limit<QStringView>), limits);
+            if (narrow) {
+                QCOMPARE(matches(bytes, from, grammar::find_weight_item<QLatin1String>), items);
+                QCOMPARE(matches(bytes, from, grammar::find_combined_limit<QLatin1String>), limits);
+            }
+        }
+    }
+}
+
+void TestGrammar::classesSection_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("lines"); // when given, random files are made of these
+    const std::pair<const char*, const char*> files[] = {
+        {"quoting", "[classes]\na=\"x, y\" \nb=\"a\"b\"c\"\nc=\" spaced \" \nd=\"open\ne=1\n"},
+        {"escapes", "[classes]\na=\\x41\\101\\n\\q\\\nb=x \\\nc=1\\\n2\nd=\\x\ne=\\0a\n"},
+        {"comments", "[classes]\n;k=1\na=1;c\nb=\";\"\n  ;x\n\t[classes]\nc=3\n"},
+        {"lists", "[classes]\na=1,2\nb=x,\nc=,\nd=\"1,2\"\ne=@@a,b\nf=a,@Invalid()\n"},
+        {"spaces around =", "[classes]\n a = 1 \nb\t=\t2\t\nc= \" 3 \"\n"},
+        {"non-ASCII", "[classes]\na=\xc5\xa1\xc4\x8d\nb=\xff\xfe\n\xc5\xa1=1\n"},
+        {"keys", "[classes]\n%41=1\n%U0042=2\n%4=3\n%zz=4\na\\b=5\nc/d=6\n=7\n%U-001=8\n"},
+        {"repeated keys", "[classes]\na=1\na=2\n[classes]\na=3\nb=1\n"},
+        {"repeated sections",
+         "[classes]\na=1\n[subclass_1]\nx=\"\n[classes]\nb=2\"\n"
+         "[ classes ]\nc=3\n[%63lasses]\nd=4\n[Classes]\ne=5\n[classes\nf=6\n"},
+        {"other sections",
+         "classes/a=1\n[general]\nclasses/b=2\n[classes/x]\nc=3\n[classes]x\ng=7\n"},
+        {"types", "[classes]\na=@ByteArray(x y)\nb=@Rect(1 2 3 4)\nc=@Size(1)\nd=@@e\n"
+                  "e=@String(s)\nf=@Point(1 2)x\n"},
+        {"line ends", "\xef\xbb\xbf[classes]\r\na=1\r\nb=\"2\r\n3\"\r\n\rc=\\\r\n4\n"},
+        {"backslash at the end", "[classes]\na=x  \\"},
+    };
+    for (const auto& [name, file] : files)
+        QTest::newRow(name) << QByteArray(file) << QStringList();
+    QTest::newRow("random") << QByteArray()
+                            << QStringList{"[classes]",  "[subclass_1]", "[general]", " [classes] ",
+                                           "a=1",        "b = \"x,y\"",  "a=2;",      "c=\\",
+                                           "d=\"",       ";e=1",         "f=\\x4",    "g=a,b",
+                                           "h=\xc3\xa9", "i=@@x",        "=j",        "\\k=1",
+                                           "l=\"m",      "n\"=o",        "",          "  ",
+                                           "\r",         "p=\t q \t"};
+}
+
+void TestGrammar::classesSection()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, lines);
+    std::mt19937 random(7);
+    for (int i = 0; i < (lines.isEmpty() ? 1 : 2000); ++i) {
+        if (!lines.isEmpty()) {
+            file.clear();
+            for (int n = int(random() % 12); n > 0; --n)
+                file += lines.at(int(random() % lines.size())).toUtf8() + '\n';
+        }
+        QCOMPARE(read_classes_section(file, QTextCodec::codecForLocale()), settings_header(file));
+    }
+}
+
+void TestGrammar::binaryValuesKeptAsText()
+{
+    // A list of two thousand million entries would have the INI reader give up all memory.
+    const QByteArray file = "[classes]\na=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\nb=1\n";
+    bool binary = false;
+    const QMap<QString, QString> header =
+        read_classes_section(file, QTextCodec::codecForLocale(), &binary);
+    QVERIFY(binary);
+    QCOMPARE(header.value("a"), QString::fromLatin1("@Variant(\0\0\0\t\x7f\xff\xff\xff)", 18));
+    QCOMPARE(header.value("b"), QString("1"));
+}
+
+QTEST_GUILESS_MAIN(TestGrammar)
+#include "tst_grammar.moc"
