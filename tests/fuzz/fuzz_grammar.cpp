@@ -1,11 +1,14 @@
-// libFuzzer entry: what the reader does by its own means against what it stands in for, on
-// arbitrary bytes; the first difference stops the run. Each matcher against its QRegExp pattern
-// on every line, read as UTF-8 and as Latin-1; the [classes] section against QSettings; the whole
-// reader against the previous one; the round-trip check by sections against the whole text.
+// libFuzzer entry: what the reader and the rules do by their own means against what they stand in
+// for, on arbitrary bytes; the first difference stops the run. Each matcher against its QRegExp
+// pattern and the reading of numbers against QString::toFloat and toInt, on every line (and its
+// value after "="), read as UTF-8 and as Latin-1; the [classes] section against QSettings; the
+// whole reader against the previous one; the round-trip check by sections against the whole text.
 #include "referencereader.h"
 
 #include "model/classessection.h"
 #include "model/grammar.h"
+#include "model/numberreading.h"
+#include "model/valuegrammar.h"
 
 #include <QRegExp>
 #include <QTextCodec>
@@ -14,6 +17,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -66,6 +71,53 @@ template <typename View> void compare_matchers(View view, const QString& text)
         differ("combined limits", text, limits, regexp_limits);
 }
 
+QString float_bits(float value, bool ok)
+{
+    quint32 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return QString::number(bits, 16) + QLatin1String(ok ? " ok" : " not ok");
+}
+
+template <typename View> void compare_numbers(View view, const QString& text)
+{
+    bool ok = false, toolkit_ok = false;
+    const float value = read_float(view, &ok);
+    const float toolkit = text.toFloat(&toolkit_ok);
+    if (float_bits(value, ok) != float_bits(toolkit, toolkit_ok))
+        differ("real", text, float_bits(value, ok), float_bits(toolkit, toolkit_ok));
+    const int integer = read_int(view, &ok);
+    const int toolkit_integer = text.toInt(&toolkit_ok);
+    if (integer != toolkit_integer || ok != toolkit_ok)
+        differ("integer", text, QString::number(integer), QString::number(toolkit_integer));
+}
+
+void compare_value_matchers(const QString& text)
+{
+    const std::pair<const char*, bool (*)(QStringView)> grammars[] = {
+        {grammar::combined_limit_pattern, grammar::is_combined_weight_limit},
+        {grammar::combined_distance_constraint_pattern, grammar::is_combined_distance_constraint},
+        {grammar::combined_weight_constraint_pattern, grammar::is_combined_weight_constraint},
+        {grammar::total_distance_pattern, grammar::is_total_distance},
+        {grammar::total_weight_pattern, grammar::is_total_weight}};
+    for (const auto& [pattern, matches] : grammars) {
+        QRegExp regexp{QLatin1String(pattern)};
+        if (matches(text) != regexp.exactMatch(text))
+            differ(pattern, text, QString::number(matches(text)), QString::number(!matches(text)));
+    }
+    QRegExp configuration{QLatin1String(grammar::axle_configuration_pattern)};
+    qint64 axles = 0;
+    const bool matched = grammar::is_axle_configuration(text, &axles);
+    if (matched != configuration.exactMatch(text))
+        differ("axle configuration", text, QString::number(matched), QString::number(!matched));
+    QRegExp digits{QLatin1String(grammar::number_pattern)};
+    qint64 sum = 0;
+    for (int pos = digits.indexIn(text); matched && pos >= 0;
+         pos = digits.indexIn(text, pos + digits.matchedLength()))
+        sum += text.midRef(pos, digits.matchedLength()).toUInt();
+    if (matched && axles != sum)
+        differ("axle count", text, QString::number(axles), QString::number(sum));
+}
+
 QString shown(const QMap<QString, QString>& header)
 {
     QStringList entries;
@@ -89,6 +141,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QString utf8 = QString::fromUtf8(line);
         compare_matchers(QStringView(utf8), utf8);
         compare_matchers(QLatin1String(line), QString::fromLatin1(line));
+        const QByteArray value = line.mid(line.indexOf('=') + 1);
+        for (const QByteArray& bytes : {line, value}) {
+            const QString text = QString::fromUtf8(bytes);
+            compare_numbers(QStringView(text), text);
+            compare_numbers(QLatin1String(bytes), QString::fromLatin1(bytes));
+            compare_value_matchers(text);
+        }
     }
 
     // QSettings would decode a binary value, trusting the counts in it; the reader does not.
