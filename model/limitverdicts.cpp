@@ -32,21 +32,16 @@ void LimitVerdicts::update(quint32 number, const Subclass* subclass)
     erase(number);
     if (!subclass)
         return;
+    const Subclass::LimitFreeVerdict verdict = subclass->judge_apart_from_limits();
     Entry entry;
-    // Limits of minus and plus infinity pass every finite distance: what fails is the rest.
-    entry.valid_apart = subclass->is_subclass_valid(QStringLiteral("-inf"), QStringLiteral("inf"));
+    entry.valid_apart = verdict.valid;
     if (entry.valid_apart) {
-        const int gaps = subclass->get_number_of_axles().toInt() - 1;
-        entry.lowest = qInf();
-        entry.highest = -qInf();
-        for (int i = 0; i < gaps; ++i) {
-            entry.lowest = std::min(entry.lowest, subclass->get_min_distances().at(i).toFloat());
-            entry.highest = std::max(entry.highest, subclass->get_max_distances().at(i).toFloat());
-        }
+        entry.lowest = verdict.lowest;
+        entry.highest = verdict.highest;
         by_lowest.insert({entry.lowest, number});
         by_highest.insert({entry.highest, number});
     }
-    entry.highest_entry = subclass->highest_max_distance();
+    entry.highest_entry = verdict.highest_entry;
     if (entry.highest_entry > -qInf())
         highest_entries.insert(entry.highest_entry);
     entry.valid = within_limits(entry);

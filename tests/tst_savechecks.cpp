@@ -590,8 +590,16 @@ void TestSaveChecks::limitVerdictsAgreeWithJudgingAll()
                 verdicts.update(number, nullptr);
             } else {
                 Subclass s = truck(number);
-                s.set_min_distances({pick(), pick()});
-                s.set_max_distances(QStringList{pick(), pick(), pick()}.mid(engine() % 4 ? 1 : 0));
+                // A spare max. distance alone breaks the subclass; a spare gap does not, and its
+                // max. distance still counts for the highest.
+                const int spare = int(engine() % 4);
+                QStringList mins{pick(), pick()}, maxes{pick(), pick()};
+                if (spare < 2)
+                    maxes << pick();
+                if (spare == 1)
+                    mins << pick();
+                s.set_min_distances(mins);
+                s.set_max_distances(maxes);
                 conf.insert_subclass(number, s);
                 verdicts.update(number, &s);
             }
