@@ -10,6 +10,7 @@
 #include "model/numberreading.h"
 #include "model/valuegrammar.h"
 
+#include <QHash>
 #include <QRegExp>
 #include <QTextCodec>
 
@@ -91,6 +92,17 @@ template <typename View> void compare_numbers(View view, const QString& text)
         differ("integer", text, QString::number(integer), QString::number(toolkit_integer));
 }
 
+// Each pattern is compiled once; every match works on a copy, since matching changes a QRegExp.
+bool exact_match(const char* pattern, const QString& text)
+{
+    static QHash<const char*, QRegExp> compiled;
+    auto found = compiled.find(pattern);
+    if (found == compiled.end())
+        found = compiled.insert(pattern, QRegExp(QLatin1String(pattern)));
+    QRegExp regexp = *found;
+    return regexp.exactMatch(text);
+}
+
 void compare_value_matchers(const QString& text)
 {
     const std::pair<const char*, bool (*)(QStringView)> grammars[] = {
@@ -100,21 +112,21 @@ void compare_value_matchers(const QString& text)
         {grammar::total_distance_pattern, grammar::is_total_distance},
         {grammar::total_weight_pattern, grammar::is_total_weight}};
     for (const auto& [pattern, matches] : grammars) {
-        QRegExp regexp{QLatin1String(pattern)};
-        if (matches(text) != regexp.exactMatch(text))
+        if (matches(text) != exact_match(pattern, text))
             differ(pattern, text, QString::number(matches(text)), QString::number(!matches(text)));
     }
-    QRegExp configuration{QLatin1String(grammar::axle_configuration_pattern)};
     qint64 axles = 0;
     const bool matched = grammar::is_axle_configuration(text, &axles);
-    if (matched != configuration.exactMatch(text))
+    if (matched != exact_match(grammar::axle_configuration_pattern, text))
         differ("axle configuration", text, QString::number(matched), QString::number(!matched));
+    if (!matched)
+        return;
     QRegExp digits{QLatin1String(grammar::number_pattern)};
     qint64 sum = 0;
-    for (int pos = digits.indexIn(text); matched && pos >= 0;
+    for (int pos = digits.indexIn(text); pos >= 0;
          pos = digits.indexIn(text, pos + digits.matchedLength()))
         sum += text.midRef(pos, digits.matchedLength()).toUInt();
-    if (matched && axles != sum)
+    if (axles != sum)
         differ("axle count", text, QString::number(axles), QString::number(sum));
 }
 
