@@ -4,13 +4,10 @@
 
 namespace {
 
-// Every power of ten up to 1e22 is exact in a double.
-constexpr double powers_of_ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int most_decimals = 22;
-// Any mantissa of fifteen digits is exact in a double too.
-constexpr int most_significant_digits = 15;
+// A mantissa of fifteen digits is exact in a double, and so is every power of ten up to 1e15.
+constexpr int most_digits = 15;
+constexpr double powers_of_ten[most_digits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 // Nine digits never overflow an int.
 constexpr int most_int_digits = 9;
 
@@ -19,42 +16,31 @@ template <typename Unit> bool is_digit(Unit unit)
     return unit >= Unit('0') && unit <= Unit('9');
 }
 
-// "[-]digits[.digits]". The toolkit reads the correctly rounded double and narrows it to float;
-// with mantissa and power of ten both exact, one division gives that same double. A value of at
-// most fifteen digits neither overflows nor underflows a float, which the toolkit would refuse.
+// "[-]digits[.digits]" of at most fifteen digits in all. The toolkit reads the correctly rounded
+// double and narrows it to float; with mantissa and power of ten both exact, one division gives
+// that same double. Such a value neither overflows nor underflows a float, which the toolkit would
+// refuse.
 template <typename Unit> bool read_plain_float(const Unit* data, int length, float& value)
 {
-    int i = 0;
-    const bool negative = length > 0 && data[0] == Unit('-');
-    if (negative)
-        ++i;
+    const Unit* const end = data + length;
+    const bool negative = length > 0 && *data == Unit('-');
     quint64 mantissa = 0;
-    int significant = 0;
-    const auto take = [&](Unit digit) {
-        if (mantissa == 0 && digit == Unit('0'))
-            return true;
-        mantissa = mantissa * 10 + quint64(digit - Unit('0'));
-        return ++significant <= most_significant_digits;
-    };
-    const int whole_start = i;
-    for (; i < length && is_digit(data[i]); ++i) {
-        if (!take(data[i]))
-            return false;
-    }
-    if (i == whole_start)
-        return false;
-    int decimals = 0;
-    if (i < length) {
-        if (data[i] != Unit('.'))
-            return false;
-        for (++i; i < length && is_digit(data[i]); ++i) {
-            if (++decimals > most_decimals || !take(data[i]))
+    int digits = 0;
+    int whole = -1; // the digits before the point, once there is one
+    for (const Unit* p = negative ? data + 1 : data; p != end; ++p) {
+        if (is_digit(*p)) {
+            if (++digits > most_digits)
                 return false;
-        }
-        if (decimals == 0 || i < length)
+            mantissa = mantissa * 10 + quint64(*p - Unit('0'));
+        } else if (*p == Unit('.') && whole < 0 && digits > 0) {
+            whole = digits;
+        } else {
             return false;
+        }
     }
-    const double magnitude = double(mantissa) / powers_of_ten[decimals];
+    if (digits == 0 || whole == digits)
+        return false;
+    const double magnitude = double(mantissa) / powers_of_ten[whole < 0 ? 0 : digits - whole];
     value = float(negative ? -magnitude : magnitude);
     return true;
 }
@@ -134,4 +120,14 @@ int read_int(QStringView text, bool* ok)
 int read_int(QLatin1String text, bool* ok)
 {
     return read_int_of(text, ok);
+}
+
+bool read_plain(QLatin1String text, float& value)
+{
+    return read_plain_float(units(text), text.size(), value);
+}
+
+bool read_plain(QLatin1String text, int& value)
+{
+    return read_plain_int(units(text), text.size(), value);
 }

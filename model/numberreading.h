@@ -12,3 +12,8 @@ float read_float(QStringView text, bool* ok = nullptr);
 float read_float(QLatin1String text, bool* ok = nullptr);
 int read_int(QStringView text, bool* ok = nullptr);
 int read_int(QLatin1String text, bool* ok = nullptr);
+
+// The plain texts alone, which the functions above read by their own means: whether the text is
+// one, and then its value. For reading many values with little work around each.
+bool read_plain(QLatin1String text, float& value);
+bool read_plain(QLatin1String text, int& value);

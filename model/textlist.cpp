@@ -234,14 +234,16 @@ template <typename Number> QVarLengthArray<Number, 24> TextList::numbers() const
     QVarLengthArray<Number, 24> values;
     if (block.isEmpty())
         return values;
+    const char* data = block.constData();
+    const bool utf16 = wide();
     const int count = size();
-    const int unit = wide() ? 2 : 1;
-    values.reserve(count);
+    values.resize(count);
     int pos = first_entry();
     for (int index = 0; index < count; ++index) {
-        const int length = read_varint(block.constData(), pos);
-        values.append(number_of<Number>({pos, length}));
-        pos += unit * length;
+        const int length = read_varint(data, pos);
+        if (utf16 || !read_plain(QLatin1String(data + pos, length), values[index]))
+            values[index] = number_of<Number>({pos, length});
+        pos += (utf16 ? 2 : 1) * length;
     }
     return values;
 }
