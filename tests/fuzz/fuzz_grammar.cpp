@@ -72,24 +72,19 @@ template <typename View> void compare_matchers(View view, const QString& text)
         differ("combined limits", text, limits, regexp_limits);
 }
 
-QString float_bits(float value, bool ok)
-{
-    quint32 bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return QString::number(bits, 16) + QLatin1String(ok ? " ok" : " not ok");
-}
-
 template <typename View> void compare_numbers(View view, const QString& text)
 {
-    bool ok = false, toolkit_ok = false;
-    const float value = read_float(view, &ok);
-    const float toolkit = text.toFloat(&toolkit_ok);
-    if (float_bits(value, ok) != float_bits(toolkit, toolkit_ok))
-        differ("real", text, float_bits(value, ok), float_bits(toolkit, toolkit_ok));
-    const int integer = read_int(view, &ok);
-    const int toolkit_integer = text.toInt(&toolkit_ok);
-    if (integer != toolkit_integer || ok != toolkit_ok)
-        differ("integer", text, QString::number(integer), QString::number(toolkit_integer));
+    bool ok[4] = {};
+    const float reals[2] = {read_float(view, &ok[0]), text.toFloat(&ok[1])};
+    const int integers[2] = {read_int(view, &ok[2]), text.toInt(&ok[3])};
+    const auto shown = [&](int i) {
+        return QString::number(double(reals[i]), 'g', 9) + QLatin1Char(ok[i] ? '+' : '-') +
+               QString::number(integers[i]) + QLatin1Char(ok[i + 2] ? '+' : '-');
+    };
+    // The bits, so that -0 and 0 differ.
+    if (std::memcmp(&reals[0], &reals[1], sizeof(float)) != 0 || integers[0] != integers[1] ||
+        ok[0] != ok[1] || ok[2] != ok[3])
+        differ("number", text, shown(0), shown(1));
 }
 
 // Each pattern is compiled once; every match works on a copy, since matching changes a QRegExp.
@@ -119,14 +114,12 @@ void compare_value_matchers(const QString& text)
     const bool matched = grammar::is_axle_configuration(text, &axles);
     if (matched != exact_match(grammar::axle_configuration_pattern, text))
         differ("axle configuration", text, QString::number(matched), QString::number(!matched));
-    if (!matched)
-        return;
     QRegExp digits{QLatin1String(grammar::number_pattern)};
     qint64 sum = 0;
-    for (int pos = digits.indexIn(text); pos >= 0;
-         pos = digits.indexIn(text, pos + digits.matchedLength()))
+    for (int pos = 0; matched && (pos = digits.indexIn(text, pos)) >= 0;
+         pos += digits.matchedLength())
         sum += text.midRef(pos, digits.matchedLength()).toUInt();
-    if (axles != sum)
+    if (matched && axles != sum)
         differ("axle count", text, QString::number(axles), QString::number(sum));
 }
 
