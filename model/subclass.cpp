@@ -1,11 +1,11 @@
 // The scalar values of a subclass and the rules that judge them.
 #include "model/subclass.h"
 
-#include "model/finitereal.h"
 #include "model/sectionkeys.h"
 #include "model/valuegrammar.h"
 
 #include <QDebug>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <optional>
