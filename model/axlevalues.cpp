@@ -1,8 +1,12 @@
 // The four per-axle lists: entries, their sums and the rules that judge them.
 #include "model/subclass.h"
 
+#include "model/numberreading.h"
+
 #include <QDebug>
 #include <QtNumeric>
+
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +70,16 @@ bool min_distance_within(float min, float max, float header_min, float header_ma
 bool max_distance_within(float min, float max, float header_min, float header_max)
 {
     return qIsFinite(max) && max >= min && max >= header_min && max <= header_max;
+}
+
+bool weight_within(float weight)
+{
+    return weight > 0.0f && qIsFinite(weight);
+}
+
+bool tyre_type_within(int type)
+{
+    return type >= 1 && type <= 4;
 }
 
 } // namespace
@@ -153,17 +167,6 @@ float Subclass::sum_max_distances() const
     return sum_of(max_distances);
 }
 
-float Subclass::highest_max_distance() const
-{
-    float highest = -qInf();
-    for (const QString& entry : max_distances) {
-        const float value = entry.toFloat();
-        if (value > highest)
-            highest = value;
-    }
-    return highest;
-}
-
 bool Subclass::is_max_axle_weight_valid(int index) const
 {
     if (!held(max_axle_weights, index)) {
@@ -171,8 +174,7 @@ bool Subclass::is_max_axle_weight_valid(int index) const
                    << " exists in array of size " << max_axle_weights.size();
         return false;
     }
-    const float weight = max_axle_weights.at(index).toFloat();
-    return weight > 0.0f && qIsFinite(weight);
+    return weight_within(max_axle_weights.float_at(index));
 }
 
 bool Subclass::is_tyre_type_valid(int index) const
@@ -182,8 +184,7 @@ bool Subclass::is_tyre_type_valid(int index) const
                    << " exists in array of size " << tyre_types.size();
         return false;
     }
-    const int type = tyre_types.at(index).toInt();
-    return type >= 1 && type <= 4;
+    return tyre_type_within(tyre_types.int_at(index));
 }
 
 bool Subclass::is_min_distance_valid(int index, const QString& header_min,
@@ -195,8 +196,8 @@ bool Subclass::is_min_distance_valid(int index, const QString& header_min,
     }
     if (!held(max_distances, index))
         return false;
-    return min_distance_within(min_distances.at(index).toFloat(), max_distances.at(index).toFloat(),
-                               header_min.toFloat(), header_max.toFloat());
+    return min_distance_within(min_distances.float_at(index), max_distances.float_at(index),
+                               read_float(header_min), read_float(header_max));
 }
 
 bool Subclass::is_max_distance_valid(int index, const QString& header_min,
@@ -206,26 +207,53 @@ bool Subclass::is_max_distance_valid(int index, const QString& header_min,
         warn_max_distance_missing(index, max_distances.size());
         return false;
     }
-    return max_distance_within(min_distances.at(index).toFloat(), max_distances.at(index).toFloat(),
-                               header_min.toFloat(), header_max.toFloat());
+    return max_distance_within(min_distances.float_at(index), max_distances.float_at(index),
+                               read_float(header_min), read_float(header_max));
 }
 
-bool Subclass::is_gap_valid(int index, float header_min, float header_max) const
+bool Subclass::are_axles_valid(qint64 axles, float header_min, float header_max,
+                               const TextList::Floats& mins, const TextList::Floats& maxes,
+                               float* lowest, float* highest) const
 {
-    // is_min_distance_valid, then is_max_distance_valid, reading each entry once.
-    if (!held(min_distances, index)) {
-        warn_min_distance_missing(index, min_distances.size());
-        return false;
+    // Each loop stops at the first entry the lists do not hold, so it never runs further than
+    // the lists reach, whatever number_of_axles says.
+    float low = qInf();
+    float high = -qInf();
+    for (qint64 i = 0; i < axles - 1; ++i) {
+        // is_min_distance_valid, then is_max_distance_valid, with their warnings.
+        if (i >= mins.size()) {
+            warn_min_distance_missing(int(i), mins.size());
+            return false;
+        }
+        if (i >= maxes.size())
+            return false;
+        const float min = mins[int(i)];
+        const float max = maxes[int(i)];
+        if (!min_distance_within(min, max, header_min, header_max))
+            return false;
+        if (mins.size() != maxes.size()) {
+            warn_max_distance_missing(int(i), maxes.size());
+            return false;
+        }
+        if (!max_distance_within(min, max, header_min, header_max))
+            return false;
+        low = std::min(low, min);
+        high = std::max(high, max);
     }
-    if (!held(max_distances, index))
-        return false;
-    const float min = min_distances.at(index).toFloat();
-    const float max = max_distances.at(index).toFloat();
-    if (!min_distance_within(min, max, header_min, header_max))
-        return false;
-    if (min_distances.size() != max_distances.size()) {
-        warn_max_distance_missing(index, max_distances.size());
-        return false;
+    const TextList::Floats weights = max_axle_weights.floats();
+    const TextList::Ints types = tyre_types.ints();
+    for (qint64 i = 0; i < axles; ++i) {
+        // An axle a list does not hold fails with the warning of the rule that judges it.
+        if (i >= weights.size())
+            return is_max_axle_weight_valid(int(i));
+        if (!weight_within(weights[int(i)]))
+            return false;
+        if (i >= types.size())
+            return is_tyre_type_valid(int(i));
+        if (!tyre_type_within(types[int(i)]))
+            return false;
     }
-    return max_distance_within(min, max, header_min, header_max);
+    *lowest = low;
+    *highest = high;
+    return true;
 }

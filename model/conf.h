@@ -62,6 +62,8 @@ public:
 
     // Subclasses.
     QList<quint32> get_subclass_numbers() const { return subclasses.keys(); }
+    // Every subclass by number, for reading them all in order.
+    const QMap<quint32, Subclass>& all_subclasses() const { return subclasses; }
     bool has_subclass(quint32 number) const { return subclasses.contains(number); }
     Subclass& get_subclass(quint32 number);
     const Subclass& get_subclass(quint32 number) const;

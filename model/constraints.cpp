@@ -2,51 +2,16 @@
 #include "model/subclass.h"
 
 #include "model/finitereal.h"
+#include "model/valuegrammar.h"
 
 #include <QDebug>
-#include <QRegExp>
 
 namespace {
 
-// Each grammar is compiled once, on first use. Matching changes a QRegExp's state, so every
-// check matches with its own copy, which shares the compiled pattern.
 // The grammar admits runs of digits long enough to overflow a real; such a value is refused too.
-bool matches_whole(const QRegExp& grammar, const QString& text)
+bool matches_whole(bool (*grammar)(QStringView), const QString& text)
 {
-    QRegExp matcher = grammar;
-    return matcher.exactMatch(text) && are_numbers_finite(text);
-}
-
-bool is_combined_weight_limit(const QString& text)
-{
-    static const QRegExp grammar(QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*"));
-    return matches_whole(grammar, text);
-}
-
-bool is_combined_distance_constraint(const QString& text)
-{
-    static const QRegExp grammar(
-        QStringLiteral("(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?"));
-    return matches_whole(grammar, text);
-}
-
-bool is_combined_weight_constraint(const QString& text)
-{
-    static const QRegExp grammar(
-        QStringLiteral("(?:\\d+\\+)*\\d+:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+"));
-    return matches_whole(grammar, text);
-}
-
-bool is_total_distance(const QString& text)
-{
-    static const QRegExp grammar(QStringLiteral("\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?"));
-    return matches_whole(grammar, text);
-}
-
-bool is_total_weight(const QString& text)
-{
-    static const QRegExp grammar(QStringLiteral("\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+"));
-    return matches_whole(grammar, text);
+    return grammar(text) && are_numbers_finite(text);
 }
 
 } // namespace
@@ -124,22 +89,39 @@ bool Subclass::is_constraint_valid(int index, const QString& kind) const
                    << list->size();
         return false;
     }
-    const QString value = list->at(index);
-    if (list == &combined_weight_limits)
-        return is_combined_weight_limit(value);
-    if (list == &combined_distance_constraints)
-        return is_combined_distance_constraint(value);
-    return is_combined_weight_constraint(value);
+    return is_constraint_entry_valid(*list, index);
+}
+
+bool Subclass::is_constraint_entry_valid(const TextList& list, int index) const
+{
+    const QString value = list.at(index);
+    if (&list == &combined_weight_limits)
+        return matches_whole(grammar::is_combined_weight_limit, value);
+    if (&list == &combined_distance_constraints)
+        return matches_whole(grammar::is_combined_distance_constraint, value);
+    return matches_whole(grammar::is_combined_weight_constraint, value);
+}
+
+bool Subclass::are_constraints_valid() const
+{
+    for (const TextList* list :
+         {&combined_weight_limits, &combined_distance_constraints, &combined_weight_constraints}) {
+        for (int i = 0; i < list->size(); ++i) {
+            if (!is_constraint_entry_valid(*list, i))
+                return false;
+        }
+    }
+    return true;
 }
 
 bool Subclass::is_adsl_0_valid() const
 {
     const QString total = get_adsl_0();
-    return total.isEmpty() || is_total_distance(total);
+    return total.isEmpty() || matches_whole(grammar::is_total_distance, total);
 }
 
 bool Subclass::is_awsl_0_valid() const
 {
     const QString total = get_awsl_0();
-    return total.isEmpty() || is_total_weight(total);
+    return total.isEmpty() || matches_whole(grammar::is_total_weight, total);
 }

@@ -1,10 +1,12 @@
 #include "model/finitereal.h"
 
+#include "model/numberreading.h"
+
 #include <QtNumeric>
 
 bool is_finite_real(const QString& text)
 {
-    return qIsFinite(text.toFloat());
+    return qIsFinite(read_float(text));
 }
 
 bool are_numbers_finite(const QString& text)

@@ -7,17 +7,38 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 void LimitVerdicts::rebuild(const Conf& conf)
 {
     entries.clear();
-    by_lowest.clear();
-    by_highest.clear();
-    highest_entries.clear();
     min = conf.get_min_axle_distance__m().toFloat();
     max = conf.get_max_axle_distance__m().toFloat();
-    for (quint32 number : conf.get_subclass_numbers())
-        update(number, &conf.get_subclass(number));
+    // The ordered sets are made from sorted arrays at the end, which spares every insertion its
+    // search: a rebuild is part of every Open.
+    std::vector<std::pair<float, quint32>> lowest, highest;
+    std::vector<float> highest_of_all;
+    const QMap<quint32, Subclass>& subclasses = conf.all_subclasses();
+    lowest.reserve(size_t(subclasses.size()));
+    highest.reserve(size_t(subclasses.size()));
+    highest_of_all.reserve(size_t(subclasses.size()));
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        Entry entry = judged(*it);
+        entry.valid = within_limits(entry);
+        if (entry.valid_apart) {
+            lowest.push_back({entry.lowest, it.key()});
+            highest.push_back({entry.highest, it.key()});
+        }
+        if (entry.highest_entry > -qInf())
+            highest_of_all.push_back(entry.highest_entry);
+        entries.insert(entries.cend(), it.key(), entry);
+    }
+    std::sort(lowest.begin(), lowest.end());
+    std::sort(highest.begin(), highest.end());
+    std::sort(highest_of_all.begin(), highest_of_all.end());
+    by_lowest = std::set<std::pair<float, quint32>>(lowest.begin(), lowest.end());
+    by_highest = std::set<std::pair<float, quint32>>(highest.begin(), highest.end());
+    highest_entries = std::multiset<float>(highest_of_all.begin(), highest_of_all.end());
 }
 
 bool LimitVerdicts::within_limits(const Entry& entry) const
@@ -27,26 +48,29 @@ bool LimitVerdicts::within_limits(const Entry& entry) const
     return entry.valid_apart && entry.lowest >= min && entry.highest <= max;
 }
 
+LimitVerdicts::Entry LimitVerdicts::judged(const Subclass& subclass)
+{
+    const Subclass::LimitFreeVerdict verdict = subclass.judge_apart_from_limits();
+    Entry entry;
+    entry.valid_apart = verdict.valid;
+    if (entry.valid_apart) {
+        entry.lowest = verdict.lowest;
+        entry.highest = verdict.highest;
+    }
+    entry.highest_entry = verdict.highest_entry;
+    return entry;
+}
+
 void LimitVerdicts::update(quint32 number, const Subclass* subclass)
 {
     erase(number);
     if (!subclass)
         return;
-    Entry entry;
-    // Limits of minus and plus infinity pass every finite distance: what fails is the rest.
-    entry.valid_apart = subclass->is_subclass_valid(QStringLiteral("-inf"), QStringLiteral("inf"));
+    Entry entry = judged(*subclass);
     if (entry.valid_apart) {
-        const int gaps = subclass->get_number_of_axles().toInt() - 1;
-        entry.lowest = qInf();
-        entry.highest = -qInf();
-        for (int i = 0; i < gaps; ++i) {
-            entry.lowest = std::min(entry.lowest, subclass->get_min_distances().at(i).toFloat());
-            entry.highest = std::max(entry.highest, subclass->get_max_distances().at(i).toFloat());
-        }
         by_lowest.insert({entry.lowest, number});
         by_highest.insert({entry.highest, number});
     }
-    entry.highest_entry = subclass->highest_max_distance();
     if (entry.highest_entry > -qInf())
         highest_entries.insert(entry.highest_entry);
     entry.valid = within_limits(entry);

@@ -40,6 +40,7 @@ private:
         bool valid = false;
     };
 
+    static Entry judged(const Subclass& subclass);
     bool within_limits(const Entry& entry) const;
     void erase(quint32 number);
 

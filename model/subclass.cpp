@@ -1,11 +1,11 @@
 // The scalar values of a subclass and the rules that judge them.
 #include "model/subclass.h"
 
-#include "model/finitereal.h"
 #include "model/sectionkeys.h"
+#include "model/valuegrammar.h"
 
 #include <QDebug>
-#include <QRegExp>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <optional>
@@ -366,39 +366,25 @@ void Subclass::set_awsl_0(const QString& value)
 
 bool Subclass::is_number_of_axles_valid() const
 {
-    const QString n = get_number_of_axles();
-    return n.toInt() > 1 && n.toFloat() <= 20.0f;
+    return scalars.int_at(number_of_axles_key) > 1 && scalar_float(number_of_axles_key) <= 20.0f;
 }
 
 bool Subclass::is_axle_configuration_valid() const
 {
-    const QString configuration = get_axle_configuration();
-    if (configuration.isEmpty())
-        return false;
-    // Compiled once; matching changes a QRegExp's state, so each call matches with a copy.
-    static const QRegExp shape_pattern(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
-    static const QRegExp digits_pattern(QStringLiteral("\\d+"));
-    QRegExp shape = shape_pattern;
-    if (!shape.exactMatch(configuration))
-        return false;
     // The counts of the units add up to the axles of the whole vehicle.
-    QRegExp digits = digits_pattern;
-    qint64 sum = 0;
-    for (int pos = digits.indexIn(configuration); pos >= 0;
-         pos = digits.indexIn(configuration, pos + digits.matchedLength()))
-        sum += configuration.midRef(pos, digits.matchedLength()).toUInt();
-    return sum == get_number_of_axles().toInt();
+    qint64 axles = 0;
+    return grammar::is_axle_configuration(get_axle_configuration(), &axles) &&
+           axles == scalars.int_at(number_of_axles_key);
 }
 
 bool Subclass::is_category_valid() const
 {
-    return !get_category().isEmpty();
+    return scalars.length_at(category_key) > 0;
 }
 
 bool Subclass::is_max_GVW_valid() const
 {
-    const QString gvw = get_max_GVW__kN();
-    return !gvw.isEmpty() && is_finite_real(gvw);
+    return scalars.length_at(max_GVW_key) > 0 && qIsFinite(scalar_float(max_GVW_key));
 }
 
 namespace {

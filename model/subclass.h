@@ -147,6 +147,16 @@ public:
 
     // Whole-subclass validity against the header's min and max axle distance texts.
     bool is_subclass_valid(const QString& header_min, const QString& header_max) const;
+    // is_subclass_valid apart from the header's axle-distance limits, and what the limits then
+    // judge, from one reading of the subclass.
+    struct LimitFreeVerdict
+    {
+        bool valid = false;         // is_subclass_valid against limits of -infinity and infinity
+        float lowest = 0.0f;        // of a valid one: the lowest min. distance of its gaps
+        float highest = 0.0f;       // and the highest max. distance
+        float highest_entry = 0.0f; // highest_max_distance()
+    };
+    LimitFreeVerdict judge_apart_from_limits() const;
 
     // Whether a value holds a line break, which would break its line in the written file.
     bool holds_line_break() const;
@@ -180,9 +190,21 @@ private:
     };
     static const QString& scalar_key(int slot);
 
-    // is_min_distance_valid and then is_max_distance_valid of one gap, with the header limits
-    // read once for all gaps.
-    bool is_gap_valid(int index, float header_min, float header_max) const;
+    // is_subclass_valid on the distance lists as read; when it holds, *lowest and *highest get the
+    // lowest min. and the highest max. distance of the gaps.
+    bool judge(float header_min, float header_max, const TextList::Floats& mins,
+               const TextList::Floats& maxes, float* lowest, float* highest) const;
+    // Its per-axle part: is_min_distance_valid and then is_max_distance_valid of every gap, then
+    // is_max_axle_weight_valid and is_tyre_type_valid of every axle.
+    bool are_axles_valid(qint64 axles, float header_min, float header_max,
+                         const TextList::Floats& mins, const TextList::Floats& maxes, float* lowest,
+                         float* highest) const;
+    // Every combined constraint of the three kinds, in the order is_subclass_valid judges them.
+    bool are_constraints_valid() const;
+    // is_constraint_valid of an entry the list holds.
+    bool is_constraint_entry_valid(const TextList& list, int index) const;
+    // A scalar value read as QString::toFloat would read it.
+    float scalar_float(Scalar slot) const { return scalars.float_at(slot); }
     // What set_number_of_axles does to the lists.
     void pad_lists(const QString& number_of_axles);
     // The axle weights and the combined weight limits in a max_axle_weight__kN text, with the

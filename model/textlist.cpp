@@ -1,5 +1,7 @@
 #include "model/textlist.h"
 
+#include "model/numberreading.h"
+
 #include <QtEndian>
 
 #include <cstring>
@@ -191,6 +193,69 @@ void TextList::append_entry_to(QString& text, int index) const
     const int size = text.size();
     text.resize(size + e.length);
     std::memcpy(text.data() + size, data, size_t(2 * e.length));
+}
+
+namespace {
+
+template <typename View> float read_as(View text, float)
+{
+    return read_float(text);
+}
+
+template <typename View> int read_as(View text, int)
+{
+    return read_int(text);
+}
+
+} // namespace
+
+template <typename Number> Number TextList::number_of(const Entry& e) const
+{
+    if (e.length == 0)
+        return read_as(QLatin1String(), Number());
+    if (!wide())
+        return read_as(QLatin1String(block.constData() + e.offset, e.length), Number());
+    // A wide entry may stand at any alignment in the block, so it is read from a copy.
+    return read_as(QStringView(text_of(e)), Number());
+}
+
+float TextList::float_at(int index) const
+{
+    return number_of<float>(entry(index));
+}
+
+int TextList::int_at(int index) const
+{
+    return number_of<int>(entry(index));
+}
+
+template <typename Number> QVarLengthArray<Number, 24> TextList::numbers() const
+{
+    QVarLengthArray<Number, 24> values;
+    if (block.isEmpty())
+        return values;
+    const char* data = block.constData();
+    const bool utf16 = wide();
+    const int count = size();
+    values.resize(count);
+    int pos = first_entry();
+    for (int index = 0; index < count; ++index) {
+        const int length = read_varint(data, pos);
+        if (utf16 || !read_plain(QLatin1String(data + pos, length), values[index]))
+            values[index] = number_of<Number>({pos, length});
+        pos += (utf16 ? 2 : 1) * length;
+    }
+    return values;
+}
+
+TextList::Floats TextList::floats() const
+{
+    return numbers<float>();
+}
+
+TextList::Ints TextList::ints() const
+{
+    return numbers<int>();
 }
 
 QStringList TextList::to_list() const

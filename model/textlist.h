@@ -29,6 +29,15 @@ public:
     QString at(int index) const;
     int length_at(int index) const { return entry(index).length; }
     QStringList to_list() const;
+    // The entry at index read as QString::toFloat or QString::toInt would read it, without making a
+    // string of it; an index the list does not hold reads as the empty text.
+    float float_at(int index) const;
+    int int_at(int index) const;
+    // Every entry read as float_at (int_at) reads it, in order.
+    using Floats = QVarLengthArray<float, 24>;
+    using Ints = QVarLengthArray<int, 24>;
+    Floats floats() const;
+    Ints ints() const;
     // Appends the entry at index (nothing for one the list does not hold) to text.
     void append_entry_to(QString& text, int index) const;
     bool entry_equals(int index, const TextList& other, int other_index) const;
@@ -61,6 +70,9 @@ private:
     int first_entry() const;
     Entry entry(int index) const;
     QString text_of(const Entry& e) const;
+    // The entry read by read_float (Number float) or read_int (Number int).
+    template <typename Number> Number number_of(const Entry& e) const;
+    template <typename Number> QVarLengthArray<Number, 24> numbers() const;
     int unit_at(const Entry& e, int i) const;
     // Adds every entry to builder, the one at index replaced (or left out when replacement is
     // null).

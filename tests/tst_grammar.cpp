@@ -1,7 +1,8 @@
-// The reader's own matchers and its reading of the [classes] section, each against what it
-// stands in for: the QRegExp patterns and the toolkit's INI reader.
+// The reader's and the rules' own matchers and the reading of the [classes] section, each against
+// what it stands in for: the QRegExp patterns and the toolkit's INI reader.
 #include "model/classessection.h"
 #include "model/grammar.h"
+#include "model/valuegrammar.h"
 
 #include <QRegExp>
 #include <QSettings>
@@ -77,7 +78,38 @@ QMap<QString, QString> settings_header(const QByteArray& bytes)
     return header;
 }
 
+// A grammar the rules match whole, its pattern and texts it accepts ("|" between them).
+struct ValueGrammar
+{
+    const char* pattern;
+    bool (*matches)(QStringView);
+    const char* accepted;
+};
+
+bool axle_configuration(QStringView text)
+{
+    qint64 axles = 0;
+    return grammar::is_axle_configuration(text, &axles);
+}
+
+// A text with up to three pieces inserted, or characters removed or replaced by a piece.
+QString mutated(QString text, std::mt19937& random)
+{
+    static const QStringList pieces = QString("0|7|12|\u0663|\uff12|+|:|,|;|.| |x|H|D|T|S|a|-|1e3|"
+                                              "\u00c4|4294967295|4294967299|00000000000000000002")
+                                          .split('|');
+    for (int n = int(random() % 4); n > 0; --n) {
+        const int at = int(random() % (text.size() + 1)), how = int(random() % 3);
+        const QString& piece = pieces.at(int(random() % pieces.size()));
+        text =
+            how == 0 ? text.insert(at, piece) : text.replace(at, 1, how == 1 ? QString() : piece);
+    }
+    return text;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ValueGrammar)
 
 class TestGrammar : public QObject
 {
@@ -86,6 +118,8 @@ class TestGrammar : public QObject
 private slots:
     void matchers_data();
     void matchers();
+    void valueMatchers_data();
+    void valueMatchers();
     void classesSection_data();
     void classesSection();
     void binaryValuesKeptAsText();
@@ -131,6 +165,53 @@ void TestGrammar::matchers()
             }
         }
     }
+}
+
+void TestGrammar::valueMatchers_data()
+{
+    QTest::addColumn<ValueGrammar>("grammar");
+    const std::pair<const char*, ValueGrammar> rows[] = {
+        {"combined weight limit",
+         {grammar::combined_limit_pattern, grammar::is_combined_weight_limit,
+          "1+2,150|1+2+3,18.5|10+11,7.|1+2,0.25"}},
+        {"combined distance constraint",
+         {grammar::combined_distance_constraint_pattern, grammar::is_combined_distance_constraint,
+          "3:1,2|9+10:1.2,1.9|1+2+3:0.5,12.75"}},
+        {"combined weight constraint",
+         {grammar::combined_weight_constraint_pattern, grammar::is_combined_weight_constraint,
+          "3+4:116.8,17;168.8,18|2:1,1;2,2|1+2:0.5,3;4.25,5"}},
+        {"total distance",
+         {grammar::total_distance_pattern, grammar::is_total_distance, "12.5,18|3,4.75"}},
+        {"total weight",
+         {grammar::total_weight_pattern, grammar::is_total_weight, "428.4,42;963.9,55|1,2;3,4"}},
+        {"axle configuration",
+         {grammar::axle_configuration_pattern, axle_configuration,
+          "H3T2T2S3S4D1|V2|L2D1S1|C10T10"}}};
+    for (const auto& [name, row] : rows)
+        QTest::newRow(name) << row;
+}
+
+void TestGrammar::valueMatchers()
+{
+    QFETCH(ValueGrammar, grammar);
+    const QStringList accepted = QString(grammar.accepted).split('|');
+    std::mt19937 random(5);
+    int matched = 0;
+    for (int i = 0; i < 6000; ++i) {
+        const QString text = mutated(accepted.at(i % accepted.size()), random);
+        QRegExp pattern{QLatin1String(grammar.pattern)};
+        QCOMPARE(grammar.matches(text), pattern.exactMatch(text));
+        matched += pattern.exactMatch(text);
+        // The rule used to add up every run of digits the number pattern finds, read by toUInt.
+        qint64 axles = 0, sum = 0;
+        if (grammar.matches != axle_configuration || !grammar::is_axle_configuration(text, &axles))
+            continue;
+        QRegExp digits(QLatin1String(grammar::number_pattern));
+        for (int pos = 0; (pos = digits.indexIn(text, pos)) >= 0; pos += digits.matchedLength())
+            sum += text.midRef(pos, digits.matchedLength()).toUInt();
+        QCOMPARE(axles, sum);
+    }
+    QVERIFY(matched > 1500 && matched < 4500); // both answers come up often
 }
 
 void TestGrammar::classesSection_data()

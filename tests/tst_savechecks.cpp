@@ -560,7 +560,8 @@ void TestSaveChecks::missingSubclassAddsNothing()
 }
 
 // Random tables and edits: the kept verdicts, the subclasses said to change and the highest max.
-// distance agree with judging every subclass again after every step.
+// distance agree with judging every subclass again after every step, whether the verdicts were
+// kept up to date edit by edit or made anew from the whole table.
 void TestSaveChecks::limitVerdictsAgreeWithJudgingAll()
 {
     // Mostly plain distances, so that many verdicts turn on the limits.
@@ -572,6 +573,7 @@ void TestSaveChecks::limitVerdictsAgreeWithJudgingAll()
         const auto pick = [&] { return texts.at(int(engine() % (engine() % 4 ? 7 : 11))); };
         Conf conf;
         LimitVerdicts verdicts;
+        LimitVerdicts rebuilt; // made anew from the table after every step, as Open makes it
         for (int step = 0; step < 80; ++step) {
             const quint32 number = engine() % 12;
             const QList<quint32> before = conf.invalid_subclass_numbers();
@@ -584,19 +586,33 @@ void TestSaveChecks::limitVerdictsAgreeWithJudgingAll()
                 for (quint32 n : conf.get_subclass_numbers())
                     QCOMPARE(changed.contains(n),
                              before.contains(n) != conf.invalid_subclass_numbers().contains(n));
+                QCOMPARE(rebuilt.set_limits(conf.get_min_axle_distance__m(),
+                                            conf.get_max_axle_distance__m()),
+                         changed);
                 flips += changed.size();
             } else if (what == 2) {
                 conf.remove_subclass(number);
                 verdicts.update(number, nullptr);
             } else {
                 Subclass s = truck(number);
-                s.set_min_distances({pick(), pick()});
-                s.set_max_distances(QStringList{pick(), pick(), pick()}.mid(engine() % 4 ? 1 : 0));
+                // A spare max. distance alone breaks the subclass; a spare gap does not, and its
+                // max. distance still counts for the highest.
+                const int spare = int(engine() % 4);
+                QStringList mins{pick(), pick()}, maxes{pick(), pick()};
+                if (spare < 2)
+                    maxes << pick();
+                if (spare == 1)
+                    mins << pick();
+                s.set_min_distances(mins);
+                s.set_max_distances(maxes);
                 conf.insert_subclass(number, s);
                 verdicts.update(number, &s);
             }
             QCOMPARE(verdicts.invalid_numbers(), conf.invalid_subclass_numbers());
             QCOMPARE(verdicts.highest_max_distance(), conf.highest_max_distance());
+            rebuilt.rebuild(conf);
+            QCOMPARE(rebuilt.invalid_numbers(), conf.invalid_subclass_numbers());
+            QCOMPARE(rebuilt.highest_max_distance(), conf.highest_max_distance());
             valid += conf.subclass_count() - conf.invalid_subclass_numbers().size();
         }
     }

@@ -1,12 +1,16 @@
-// libFuzzer entry: what the reader does by its own means against what it stands in for, on
-// arbitrary bytes; the first difference stops the run. Each matcher against its QRegExp pattern
-// on every line, read as UTF-8 and as Latin-1; the [classes] section against QSettings; the whole
-// reader against the previous one; the round-trip check by sections against the whole text.
+// libFuzzer entry: what the reader and the rules do by their own means against what they stand in
+// for, on arbitrary bytes; the first difference stops the run. Each matcher against its QRegExp
+// pattern and the reading of numbers against QString::toFloat and toInt, on every line (and its
+// value after "="), read as UTF-8 and as Latin-1; the [classes] section against QSettings; the
+// whole reader against the previous one; the round-trip check by sections against the whole text.
 #include "referencereader.h"
 
 #include "model/classessection.h"
 #include "model/grammar.h"
+#include "model/numberreading.h"
+#include "model/valuegrammar.h"
 
+#include <QHash>
 #include <QRegExp>
 #include <QTextCodec>
 
@@ -14,6 +18,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -66,6 +72,57 @@ template <typename View> void compare_matchers(View view, const QString& text)
         differ("combined limits", text, limits, regexp_limits);
 }
 
+template <typename View> void compare_numbers(View view, const QString& text)
+{
+    bool ok[4] = {};
+    const float reals[2] = {read_float(view, &ok[0]), text.toFloat(&ok[1])};
+    const int integers[2] = {read_int(view, &ok[2]), text.toInt(&ok[3])};
+    const auto shown = [&](int i) {
+        return QString::number(double(reals[i]), 'g', 9) + QLatin1Char(ok[i] ? '+' : '-') +
+               QString::number(integers[i]) + QLatin1Char(ok[i + 2] ? '+' : '-');
+    };
+    // The bits, so that -0 and 0 differ.
+    if (std::memcmp(&reals[0], &reals[1], sizeof(float)) != 0 || integers[0] != integers[1] ||
+        ok[0] != ok[1] || ok[2] != ok[3])
+        differ("number", text, shown(0), shown(1));
+}
+
+// Each pattern is compiled once; every match works on a copy, since matching changes a QRegExp.
+bool exact_match(const char* pattern, const QString& text)
+{
+    static QHash<const char*, QRegExp> compiled;
+    auto found = compiled.find(pattern);
+    if (found == compiled.end())
+        found = compiled.insert(pattern, QRegExp(QLatin1String(pattern)));
+    QRegExp regexp = *found;
+    return regexp.exactMatch(text);
+}
+
+void compare_value_matchers(const QString& text)
+{
+    const std::pair<const char*, bool (*)(QStringView)> grammars[] = {
+        {grammar::combined_limit_pattern, grammar::is_combined_weight_limit},
+        {grammar::combined_distance_constraint_pattern, grammar::is_combined_distance_constraint},
+        {grammar::combined_weight_constraint_pattern, grammar::is_combined_weight_constraint},
+        {grammar::total_distance_pattern, grammar::is_total_distance},
+        {grammar::total_weight_pattern, grammar::is_total_weight}};
+    for (const auto& [pattern, matches] : grammars) {
+        if (matches(text) != exact_match(pattern, text))
+            differ(pattern, text, QString::number(matches(text)), QString::number(!matches(text)));
+    }
+    qint64 axles = 0;
+    const bool matched = grammar::is_axle_configuration(text, &axles);
+    if (matched != exact_match(grammar::axle_configuration_pattern, text))
+        differ("axle configuration", text, QString::number(matched), QString::number(!matched));
+    QRegExp digits{QLatin1String(grammar::number_pattern)};
+    qint64 sum = 0;
+    for (int pos = 0; matched && (pos = digits.indexIn(text, pos)) >= 0;
+         pos += digits.matchedLength())
+        sum += text.midRef(pos, digits.matchedLength()).toUInt();
+    if (matched && axles != sum)
+        differ("axle count", text, QString::number(axles), QString::number(sum));
+}
+
 QString shown(const QMap<QString, QString>& header)
 {
     QStringList entries;
@@ -89,6 +146,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QString utf8 = QString::fromUtf8(line);
         compare_matchers(QStringView(utf8), utf8);
         compare_matchers(QLatin1String(line), QString::fromLatin1(line));
+        const QByteArray value = line.mid(line.indexOf('=') + 1);
+        for (const QByteArray& bytes : {line, value}) {
+            const QString text = QString::fromUtf8(bytes);
+            compare_numbers(QStringView(text), text);
+            compare_numbers(QLatin1String(bytes), QString::fromLatin1(bytes));
+            compare_value_matchers(text);
+        }
     }
 
     // QSettings would decode a binary value, trusting the counts in it; the reader does not.
