@@ -2,11 +2,11 @@
 // and the header.
 #include "ui/vorlan.h"
 
-#include "model/finitereal.h"
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
 #include "ui/edithistory.h"
 #include "ui/fieldcolours.h"
+#include "ui/subclassfields.h"
 #include "ui/subclasslists.h"
 #include "ui/undo/headeredit.h"
 #include "ui/undo/subclassedit.h"
@@ -16,9 +16,6 @@
 
 #include <QDebug>
 #include <QLineEdit>
-
-#include <algorithm>
-#include <array>
 
 using UnitKind = DisplayUnits::Kind;
 
@@ -85,39 +82,6 @@ void storeAxleValue(Subclass& subclass, const AxleRows::Cell& cell, const QStrin
         subclass.set_tyre_type_at_index(text, i);
         break;
     }
-}
-
-// The subclass's fields with a unit: each shows its value in displayed units and is judged by
-// whether the file could hold it, the gross weight also by its own rule.
-struct UnitField
-{
-    QLineEdit* edit;
-    QString (Subclass::*value)() const;
-    void (Subclass::*store)(const QString&);
-    UnitKind kind;
-};
-
-std::array<UnitField, 5> unitFields(const Ui::Vorlan& ui)
-{
-    return {
-        {{ui.lineEditMaxGrossWeight, &Subclass::get_max_GVW__kN, &Subclass::set_max_GVW__kN,
-          UnitKind::weight},
-         {ui.lineEditPrepend, &Subclass::get_prepend__m, &Subclass::set_prepend__m,
-          UnitKind::length},
-         {ui.lineEditAppend, &Subclass::get_append__m, &Subclass::set_append__m, UnitKind::length},
-         {ui.lineEditReclassUpGvw, &Subclass::get_upper_GVW_limit__kN,
-          &Subclass::set_upper_GVW_limit__kN, UnitKind::weight},
-         {ui.lineEditReclassDownGvw, &Subclass::get_lower_GVW_limit__kN,
-          &Subclass::set_lower_GVW_limit__kN, UnitKind::weight}}};
-}
-
-void judgeUnitField(const UnitField& field, const Subclass& subclass, const Ui::Vorlan& ui)
-{
-    if (field.edit == ui.lineEditMaxGrossWeight)
-        validateEdit(field.edit, subclass.is_max_GVW_valid(), QString());
-    else
-        validateEdit(field.edit, is_finite_real((subclass.*field.value)()),
-                     windowText("Value must be a finite number."));
 }
 
 void storeConstraint(Subclass& subclass, const ConstraintPanel::Entry& entry, const QString& text,
@@ -234,23 +198,19 @@ void Vorlan::textChanged(const QString& text)
         showPicture(subclass);
     } else if (source == ui->lineEditReclassUpTo) {
         subclass->set_reclassify_up_to_subclass(text);
-        judgeReclassifyTarget(*subclass, ui->lineEditReclassUpTo, true);
+        SubclassFields::judgeReclassifyTarget(*ui, conf, *subclass, ui->lineEditReclassUpTo, true);
     } else if (source == ui->lineEditReclassDownTo) {
         subclass->set_reclassify_down_to_subclass(text);
-        judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, true);
+        SubclassFields::judgeReclassifyTarget(*ui, conf, *subclass, ui->lineEditReclassDownTo,
+                                              true);
     } else {
-        const auto fields = unitFields(*ui);
-        const auto field = std::find_if(fields.begin(), fields.end(),
-                                        [source](const UnitField& f) { return f.edit == source; });
-        if (field == fields.end()) {
+        if (!SubclassFields::storeUnitField(*ui, units, *subclass, source, text)) {
             qWarning().noquote() << "Edit of no subclass field:"
                                  << (source ? source->objectName() : QString());
             return;
         }
-        (subclass->*field->store)(units.toFileText(text, field->kind));
-        judgeUnitField(*field, *subclass, *ui);
         // The appended length is drawn behind trailers.
-        if (field->edit == ui->lineEditAppend)
+        if (source == ui->lineEditAppend)
             showPicture(subclass);
     }
     subclassEdited(*subclass);
@@ -258,14 +218,6 @@ void Vorlan::textChanged(const QString& text)
     history->record(new SubclassEdit(history->context(),
                                      (cleared ? tr("clear %1") : tr("typing in %1")).arg(field),
                                      before, *subclass, cleared ? nullptr : source));
-}
-
-void Vorlan::showUnitFields(const Subclass& subclass)
-{
-    for (const UnitField& field : unitFields(*ui)) {
-        field.edit->setText(units.toDisplayedText((subclass.*field.value)(), field.kind));
-        judgeUnitField(field, subclass, *ui);
-    }
 }
 
 void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
@@ -291,29 +243,15 @@ void Vorlan::on_lineEditNumOfAxles_textChanged(const QString& arg1)
         validateEdit(ui->lineEditConfString, subclass->is_axle_configuration_valid(),
                      axleConfigurationToolTip());
         showPicture(subclass);
-        judgeReclassifyTarget(*subclass, ui->lineEditReclassUpTo, false);
-        judgeReclassifyTarget(*subclass, ui->lineEditReclassDownTo, false);
+        SubclassFields::judgeReclassifyTarget(*ui, conf, *subclass, ui->lineEditReclassUpTo, false);
+        SubclassFields::judgeReclassifyTarget(*ui, conf, *subclass, ui->lineEditReclassDownTo,
+                                              false);
     }
     subclassEdited(*subclass);
     if (typed)
         history->record(new SubclassEdit(
             history->context(), tr("typing in %1").arg(fieldName(*ui, ui->lineEditNumOfAxles)),
             before, *subclass, ui->lineEditNumOfAxles));
-}
-
-void Vorlan::judgeReclassifyTarget(const Subclass& subclass, QLineEdit* target, bool typed)
-{
-    // The target's axle count, compared with the subclass's own; none without a target.
-    const QString text = target->text();
-    const quint32 number = text.toUInt();
-    QString axles;
-    if (typed ? !text.isEmpty() : number != 0)
-        axles = conf.has_subclass(number) ? conf.get_subclass(number).get_number_of_axles()
-                                          : QStringLiteral("0");
-    const bool valid = target == ui->lineEditReclassUpTo ? subclass.is_reclassify_up_valid(axles)
-                                                         : subclass.is_reclassify_down_valid(axles);
-    validateEdit(target, valid,
-                 tr("Subclass must exist and have the same number of axles as current."));
 }
 
 void Vorlan::on_comboBoxAddConstraint_currentTextChanged(const QString& /*selected_constraint*/)

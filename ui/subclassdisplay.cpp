@@ -6,6 +6,7 @@
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
 #include "ui/fieldcolours.h"
+#include "ui/subclassfields.h"
 #include "ui/subclasslists.h"
 #include "ui_vorlan.h"
 
@@ -90,7 +91,7 @@ void Vorlan::showSubclass(quint32 number)
         on_lineEditNumOfAxles_textChanged(count);
     else
         ui->lineEditNumOfAxles->setText(count);
-    showUnitFields(subclass);
+    SubclassFields::showUnitFields(*ui, units, subclass);
 
     // Without a valid axle count there are no per-axle editors and nothing to draw; the
     // other fields still show this subclass, never the one shown before.
@@ -103,8 +104,8 @@ void Vorlan::showSubclass(quint32 number)
 
     ui->lineEditReclassUpTo->setText(subclass.get_reclassify_up_to_subclass());
     ui->lineEditReclassDownTo->setText(subclass.get_reclassify_down_to_subclass());
-    judgeReclassifyTarget(subclass, ui->lineEditReclassUpTo, false);
-    judgeReclassifyTarget(subclass, ui->lineEditReclassDownTo, false);
+    SubclassFields::judgeReclassifyTarget(*ui, conf, subclass, ui->lineEditReclassUpTo, false);
+    SubclassFields::judgeReclassifyTarget(*ui, conf, subclass, ui->lineEditReclassDownTo, false);
 
     showPicture(drawable ? &subclass : nullptr);
 }

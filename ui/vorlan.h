@@ -16,7 +16,6 @@ class AxleRows;
 class ConstraintPanel;
 class EditHistory;
 class FileCommands;
-class QLineEdit;
 class Subclass;
 class SubclassLists;
 
@@ -80,11 +79,6 @@ private:
     void subclassEdited(const Subclass& subclass);
     // Every change to the header typed by the user goes through here.
     void storeHeaderValue(HeaderPanel::Field field, const QString& value);
-    // Colours a reclassification target; typed says whether the user is typing it, when a 0 is
-    // a target rather than none.
-    void judgeReclassifyTarget(const Subclass& subclass, QLineEdit* target, bool typed);
-    // Shows the subclass's fields with a unit, in displayed units, and judges them.
-    void showUnitFields(const Subclass& subclass);
     // Whether the number field names a subclass, whose fields then take input.
     void setSubclassNamed(bool named);
     void showSubclassPanel();

@@ -5,8 +5,8 @@
 #include "ui/axlerows.h"
 #include "ui/constraintpanel.h"
 #include "ui/edithistory.h"
-#include "ui/fieldcolours.h"
 #include "ui/storedsettings.h"
+#include "ui/subclassfields.h"
 #include "ui/undo/headeredit.h"
 #include "ui_vorlan.h"
 #include "units/measurementunits.h"
@@ -65,5 +65,5 @@ void Vorlan::redisplayUnits()
     constraints->redisplayUnits(subclass);
     // Left in the old unit, a value retyped would be stored in the new one.
     if (subclass)
-        showUnitFields(*subclass);
+        SubclassFields::showUnitFields(*ui, units, *subclass);
 }
