@@ -1,10 +1,15 @@
 // The analysis dock as a user meets it: the problems list, measured vehicles, the spacing chart.
 #include "conffromtext.h"
+#include "model/limitverdicts.h"
 #include "tests/windowdriver.h"
 #include "tools/vehiclegen/vehiclegenerator.h"
 #include "ui/analysisdock.h"
 #include "ui/spacingchart.h"
 #include "ui/vehiclestable.h"
+#include "units/displayunits.h"
+
+#include <QMainWindow>
+#include <QScreen>
 
 using namespace WindowDriver;
 
@@ -90,6 +95,9 @@ private slots:
     {
         newWindow();
         window->show();
+        // The test screen is too narrow for the dock on a first run; a user shows it from View.
+        if (!dock()->isVisible())
+            widget<QAction>("actionShowAnalysis")->trigger();
     }
 
     void problemsOfEachKind_data()
@@ -316,6 +324,36 @@ private slots:
         QCOMPARE(bins.first(), 1);                                   // 0.5 m, the axis's start
     }
 
+    void firstRunPlacesTheDockBesideTheFields_data()
+    {
+        // On the test screen, 800 pixels wide, a window of this width leaves the rest.
+        addRows({"window", "shown"}, {{"no room", "700", "false"},
+                                      {"room for less than the dock wants", "400", "true"},
+                                      {"room for all it wants", "200", "true"}});
+    }
+    void firstRunPlacesTheDockBesideTheFields()
+    {
+        const Conf conf;
+        const LimitVerdicts verdicts;
+        const DisplayUnits units;
+        QMainWindow main;
+        main.setCentralWidget(new QWidget(&main));
+        main.resize(cell("window").toInt(), 400);
+        auto* placed = new AnalysisDock(conf, verdicts, units, &main);
+        main.addDockWidget(Qt::RightDockWidgetArea, placed);
+        const int room = main.screen()->availableGeometry().width() - main.width();
+        const int wanted = placed->sizeHint().width();
+        placed->placeOnFirstRun(main);
+        main.show();
+        QCOMPARE(placed->isVisible(), cell("shown") == "true");
+        if (!placed->isVisible()) {
+            QCOMPARE(main.width(), cell("window").toInt()); // the fields keep all their room
+            return;
+        }
+        QTRY_COMPARE(placed->width(), qMin(room, wanted));
+        QCOMPARE(main.width(), cell("window").toInt() + qMin(room, wanted));
+    }
+
     void dockIsRememberedWithTheWindow()
     {
         QVERIFY(dock()->isVisible());
@@ -325,6 +363,11 @@ private slots:
         window = std::make_unique<Vorlan>();
         window->show();
         QVERIFY(!dock()->isVisible());
+        widget<QAction>("actionShowAnalysis")->trigger();
+        window->close();
+        window = std::make_unique<Vorlan>();
+        window->show();
+        QVERIFY(dock()->isVisible());
     }
 };
 

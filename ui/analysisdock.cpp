@@ -9,8 +9,10 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 
@@ -65,6 +67,24 @@ void AnalysisDock::addMenuEntries(QMenuBar* bar, QMenu* before, QMenu* file, QAc
                                     "spacing chart."));
     view->addAction(toggle);
     bar->insertMenu(before->menuAction(), view);
+}
+
+void AnalysisDock::placeOnFirstRun(QMainWindow& window)
+{
+    const QScreen* screen = window.screen();
+    const int room = screen ? screen->availableGeometry().width() - window.width() : 0;
+    // Narrower than this the problem lines are cut to a few words.
+    const int least = fontMetrics().averageCharWidth() * 40;
+    if (room < least) {
+        hide();
+        return;
+    }
+    const int width = qMin(sizeHint().width(), room);
+    window.resize(window.width() + width, window.height());
+    // The main window lays its docks out only once it is shown.
+    QTimer::singleShot(0, &window, [this, &window, width] {
+        window.resizeDocks({this}, {width}, Qt::Horizontal);
+    });
 }
 
 bool AnalysisDock::refreshPending() const

@@ -12,6 +12,7 @@ class LimitVerdicts;
 class ProblemsList;
 class QAction;
 class QMenu;
+class QMainWindow;
 class QMenuBar;
 class QTabWidget;
 class SpacingChart;
@@ -38,6 +39,10 @@ public:
     // "Load Measured Vehicles…" into the file menu before one of its actions, and a View menu
     // with the dock's toggle into the menu bar before one of its menus.
     void addMenuEntries(QMenuBar* bar, QMenu* before, QMenu* file, QAction* beforeInFile);
+    // Where the dock comes up on the program's first run: beside the fields, the window widened
+    // for it as far as the screen allows, or hidden when the screen leaves it too little room,
+    // so that the fields are never squeezed behind a scroll bar before the user asks for it.
+    void placeOnFirstRun(QMainWindow& window);
 
     // How long typing must pause before the analyses run again.
     void setRefreshDelay(int milliseconds) { refreshTimer.setInterval(milliseconds); }

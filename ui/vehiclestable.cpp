@@ -70,6 +70,14 @@ VehiclesTable::VehiclesTable(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // No column narrower than its caption and the sort arrow: a narrow dock scrolls the table
+    // instead of cutting the captions.
+    int widest = 0;
+    for (int column = 0; column < columnCount; ++column)
+        widest = qMax(widest, horizontalHeader()->fontMetrics().horizontalAdvance(
+                                  horizontalHeaderItem(column)->text()));
+    horizontalHeader()->setMinimumSectionSize(widest +
+                                              2 * horizontalHeader()->fontMetrics().height());
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

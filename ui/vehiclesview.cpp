@@ -86,13 +86,16 @@ VehiclesView::VehiclesView(QAction* load, QWidget* parent) : QWidget(parent)
                                      "the next load. Traffic monitoring records are in feet and "
                                      "pounds."));
 
+    // Two rows, so that the dock can be narrow.
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(loadButton);
     buttons->addWidget(exportButton);
     buttons->addStretch();
-    buttons->addWidget(new QLabel(windowText("CSV units:"), this));
-    buttons->addWidget(lengthUnit);
-    buttons->addWidget(weightUnit);
+    auto* csvUnits = new QHBoxLayout;
+    csvUnits->addWidget(new QLabel(windowText("CSV units:"), this));
+    csvUnits->addWidget(lengthUnit);
+    csvUnits->addWidget(weightUnit);
+    csvUnits->addStretch();
 
     summary = new QLabel(windowText("No measured vehicles loaded. File › Load Measured Vehicles… "
                                     "reads a CSV file or traffic monitoring weight records."),
@@ -121,6 +124,7 @@ VehiclesView::VehiclesView(QAction* load, QWidget* parent) : QWidget(parent)
     splitter->addWidget(matrixPane);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addLayout(csvUnits);
     layout->addWidget(summary);
     layout->addWidget(splitter, 1);
 

@@ -18,7 +18,6 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QScreen>
 #include <QShortcut>
 
 Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
@@ -45,13 +44,9 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     analysis->addMenuEntries(menuBar(), ui->menuOptions, ui->menuFile, ui->actionExit);
     connect(this, &Vorlan::configurationChanged, analysis, &AnalysisDock::markOutOfDate);
     connect(analysis, &AnalysisDock::subclassChosen, this, &Vorlan::showSubclass);
-    // On the first run the window widens for the dock, as far as the screen allows; later it
-    // comes back as it was left.
-    const int dockWidth = analysis->sizeHint().width();
-    if (StoredSettings::windowGeometry().isEmpty() && QGuiApplication::primaryScreen())
-        resize(qMin(width() + dockWidth,
-                    QGuiApplication::primaryScreen()->availableGeometry().width()),
-               height());
+    // Later runs bring the window and its dock back as they were left.
+    if (StoredSettings::windowGeometry().isEmpty())
+        analysis->placeOnFirstRun(*this);
     restoreState(StoredSettings::windowState(), StoredSettings::windowStateVersion);
 
     history = std::make_unique<EditHistory>(
