@@ -121,12 +121,15 @@ FileCommands::FileCommands(QMainWindow& window, Ui::Vorlan& form, const Conf& co
     : window(window), conf(conf), history(history), openFile(std::move(open)),
       recent(new RecentFiles(form.menuRecentFiles))
 {
-    form.actionSave->setShortcut(QKeySequence::Save);
+    form.actionOpen->setShortcuts(QKeySequence::Open);
+    form.actionSave->setShortcuts(QKeySequence::Save);
     // Desktops that bind no key to Save As get the one most others use.
     const QList<QKeySequence> saveAs = QKeySequence::keyBindings(QKeySequence::SaveAs);
     form.actionSaveAs->setShortcuts(
         saveAs.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_S)}
                          : saveAs);
+    connect(form.actionOpen, &QAction::triggered, this, &FileCommands::open);
+    connect(form.actionSave, &QAction::triggered, this, &FileCommands::save);
     connect(form.actionSaveAs, &QAction::triggered, this, &FileCommands::saveAs);
     connect(recent, &RecentFiles::chosen, this, &FileCommands::openNamed);
     window.setAcceptDrops(true);

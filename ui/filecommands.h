@@ -15,10 +15,10 @@ namespace Ui {
 class Vorlan;
 }
 
-// The window's configuration file: which file it is, Save and Save As, asking before unsaved
-// edits would be lost (closing, New, Open, a recent or dropped file), the recent files, and the
-// window's title. Opening itself, and New's new configuration, are the window's: they change what
-// every panel shows.
+// The window's configuration file: which file it is, the Open, Save and Save As commands, asking
+// before unsaved edits would be lost (closing, New, Open, a recent or dropped file), the recent
+// files, and the window's title. Opening itself, and New's new configuration, are the window's:
+// they change what every panel shows.
 class FileCommands : public QObject
 {
     Q_OBJECT

@@ -1,4 +1,4 @@
-// The File menu's New, Open and Save, as far as they change what the window shows.
+// The File menu's New and Open, as far as they change what the window shows.
 #include "ui/vorlan.h"
 
 #include "ui/axlerows.h"
@@ -25,11 +25,6 @@ void Vorlan::menuNewClicked()
     showEmptySubclassPanel();
     showPicture(nullptr);
     file->began(path);
-}
-
-void Vorlan::menuOpenClicked()
-{
-    file->open();
 }
 
 bool Vorlan::openConfiguration(const QString& path)
@@ -63,9 +58,4 @@ bool Vorlan::openConfiguration(const QString& path)
     axleRows->showFirstAxle();
     file->began(path);
     return true;
-}
-
-void Vorlan::menuSaveClicked()
-{
-    file->save();
 }

@@ -58,16 +58,12 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     });
 
     connect(ui->actionNew, &QAction::triggered, this, &Vorlan::menuNewClicked);
-    connect(ui->actionOpen, &QAction::triggered, this, &Vorlan::menuOpenClicked);
-    connect(ui->actionSave, &QAction::triggered, this, &Vorlan::menuSaveClicked);
     connect(ui->actionAbout, &QAction::triggered, this, &Vorlan::menuAboutClicked);
     connect(ui->actionUpdate, &QAction::triggered, this, &Vorlan::menuUpdateClicked);
     connect(ui->actionConfiguration, &QAction::triggered, this, &Vorlan::menuConfigurationClicked);
     connect(ui->buttonGConstant, &QPushButton::clicked, this, &Vorlan::menuConfigurationClicked);
     connect(header.get(), &HeaderPanel::edited, this, &Vorlan::storeHeaderValue);
     ui->actionNew->setShortcuts(QKeySequence::New);
-    ui->actionOpen->setShortcuts(QKeySequence::Open);
-    ui->actionSave->setShortcuts(QKeySequence::Save);
     ui->actionExit->setShortcuts(QKeySequence::Quit);
 
     for (QLineEdit* edit :

@@ -54,8 +54,6 @@ signals:
 
 private slots:
     void menuNewClicked();
-    void menuOpenClicked();
-    void menuSaveClicked();
     void menuAboutClicked();
     void menuUpdateClicked();
     void menuConfigurationClicked();
