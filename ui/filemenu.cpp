@@ -14,7 +14,7 @@ void Vorlan::menuNewClicked()
         return;
     Conf fresh;
     if (units.gravity() != DisplayUnits::standardGravity)
-        fresh.set_g_acceleration_constant(QString::number(double(units.gravity()), 'g', 6));
+        fresh.set_g_acceleration_constant(units.gravityText());
     header->writeTo(fresh);
     // Until the new configuration is written, the window keeps the one it has.
     const QString path = file->writeNew(fresh);
@@ -33,10 +33,7 @@ bool Vorlan::openConfiguration(const QString& path)
         return false;
     conf = Conf(path);
 
-    // The file's g, or the standard one: never the g of the configuration shown before.
-    units.setGravity(conf.is_g_acceleration_constant_valid()
-                         ? conf.get_g_acceleration_constant().toFloat()
-                         : DisplayUnits::standardGravity);
+    units.useGravityOf(conf);
     qDebug() << "New conversion weight" << units.weightFactor();
 
     clearSubclassFields();

@@ -183,10 +183,8 @@ void Vorlan::showStep(const StepContext::Shown& step)
         break;
     case Change::g:
         // The g the header now holds is the one in use, as after Open.
-        units.setGravity(conf.is_g_acceleration_constant_valid()
-                             ? conf.get_g_acceleration_constant().toFloat()
-                             : DisplayUnits::standardGravity);
-        header->showG(QString::number(double(units.gravity()), 'g', 6));
+        units.useGravityOf(conf);
+        header->showG(units.gravityText());
         redisplayUnits();
         [[fallthrough]];
     case Change::header:

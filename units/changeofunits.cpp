@@ -28,7 +28,7 @@ void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
 {
     units.setUnits(weight, length, g);
     // The g in use, in every unit: the other units send none, and a g refused is not used.
-    const QString after = QString::number(double(units.gravity()), 'g', 6);
+    const QString after = units.gravityText();
     header->showG(after);
 
     // A g that the header already holds is replaced even by the standard one: otherwise the

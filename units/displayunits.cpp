@@ -1,6 +1,8 @@
 // The displayed units and the conversions between file texts and displayed texts.
 #include "units/displayunits.h"
 
+#include "model/conf.h"
+
 #include <QStringList>
 #include <QtNumeric>
 
@@ -59,8 +61,16 @@ void DisplayUnits::setUnits(quint8 weight, quint8 length, float g)
     }
 }
 
-void DisplayUnits::setGravity(float g)
+QString DisplayUnits::gravityText() const
 {
+    return QString::number(double(gravityValue), 'g', 6);
+}
+
+void DisplayUnits::useGravityOf(const Conf& conf)
+{
+    const float g = conf.is_g_acceleration_constant_valid()
+                        ? conf.get_g_acceleration_constant().toFloat()
+                        : standardGravity;
     gravityValue = g;
     if (weightCode == 0)
         weightFactorValue = g;

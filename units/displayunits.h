@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+class Conf;
+
 // The units values are shown in, and the conversions between the texts of the file (kN, m) and
 // the texts the window shows. A factor is file units per displayed unit: displayed = file ÷
 // factor. Every conversion works in single precision, as the numbers are held.
@@ -29,13 +31,16 @@ public:
     float factor(Kind kind) const;
     // The acceleration constant in use, whatever the units: the tonnes factor.
     float gravity() const { return gravityValue; }
+    // The g in use as the header stores it, six significant digits.
+    QString gravityText() const;
 
     // Adopts a choice of units and g. A code outside 0 to 2 is kept but leaves its factor alone.
     // A g that is not a finite number above 0 would make every weight meaningless, so the g
     // already in use stays.
     void setUnits(quint8 weight, quint8 length, float g);
-    // The g of an opened configuration, which tonnes are then shown with.
-    void setGravity(float g);
+    // Takes a configuration's g, which tonnes are then shown with: its own when it holds a valid
+    // one, else the standard one, never the g of the configuration shown before.
+    void useGravityOf(const Conf& conf);
 
     // The label suffix of the current unit of a kind, such as "(t):".
     QString suffix(Kind kind) const;
