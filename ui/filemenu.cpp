@@ -23,7 +23,6 @@ void Vorlan::menuNewClicked()
     conf = fresh;
     verdicts.rebuild(conf);
     showEmptySubclassPanel();
-    showPicture(nullptr);
     file->began(path);
 }
 
@@ -50,7 +49,6 @@ bool Vorlan::openConfiguration(const QString& path)
         // Nothing of the configuration shown before may stay on screen, and the number field
         // stays at hand for the first subclass.
         showEmptySubclassPanel();
-        showPicture(nullptr);
     }
     axleRows->showFirstAxle();
     file->began(path);

@@ -146,6 +146,7 @@ void Vorlan::showEmptySubclassPanel()
     axleRows->hideAll();
     // Axle 1 has editors whatever the axle count; a new subclass needs them.
     axleRows->showFirstAxle();
+    showPicture(nullptr);
 }
 
 void Vorlan::showPicture(const Subclass* subclass)
@@ -174,7 +175,6 @@ void Vorlan::showStep(const StepContext::Shown& step)
         lists->remove(step.subclass);
         if (lists->count() == 0) {
             showEmptySubclassPanel();
-            showPicture(nullptr);
         } else if (step.shownBefore && conf.has_subclass(*step.shownBefore)) {
             showSubclass(*step.shownBefore);
         } else if (const auto neighbour = lists->current()) {

@@ -31,10 +31,8 @@ void Vorlan::on_buttonSubclass_clicked()
         lists->removeCurrent();
         ui->lineEditCopy->clear();
         on_lineEditCopy_textEdited(QString());
-        if (lists->count() == 0) {
+        if (lists->count() == 0)
             showEmptySubclassPanel();
-            showPicture(nullptr);
-        }
         history->record(step);
         return;
     }

@@ -80,7 +80,8 @@ private:
     // Whether the number field names a subclass, whose fields then take input.
     void setSubclassNamed(bool named);
     void showSubclassPanel();
-    // The panel of a configuration without subclasses, ready for a number to be typed.
+    // The panel of a configuration without subclasses, ready for a number to be typed, and no
+    // vehicle drawn.
     void showEmptySubclassPanel();
     void clearSubclassFields();
     void redisplayUnits();
