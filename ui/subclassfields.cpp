@@ -7,6 +7,7 @@
 #include "ui_vorlan.h"
 #include "units/displayunits.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -23,6 +24,7 @@ using UnitKind = DisplayUnits::Kind;
 struct UnitField
 {
     QLineEdit* edit;
+    QLabel* caption; // with the unit's suffix
     QString (Subclass::*value)() const;
     void (Subclass::*store)(const QString&);
     UnitKind kind;
@@ -30,16 +32,16 @@ struct UnitField
 
 std::array<UnitField, 5> unitFields(const Ui::Vorlan& ui)
 {
-    return {
-        {{ui.lineEditMaxGrossWeight, &Subclass::get_max_GVW__kN, &Subclass::set_max_GVW__kN,
-          UnitKind::weight},
-         {ui.lineEditPrepend, &Subclass::get_prepend__m, &Subclass::set_prepend__m,
-          UnitKind::length},
-         {ui.lineEditAppend, &Subclass::get_append__m, &Subclass::set_append__m, UnitKind::length},
-         {ui.lineEditReclassUpGvw, &Subclass::get_upper_GVW_limit__kN,
-          &Subclass::set_upper_GVW_limit__kN, UnitKind::weight},
-         {ui.lineEditReclassDownGvw, &Subclass::get_lower_GVW_limit__kN,
-          &Subclass::set_lower_GVW_limit__kN, UnitKind::weight}}};
+    return {{{ui.lineEditMaxGrossWeight, ui.labelMaxGrossWeight, &Subclass::get_max_GVW__kN,
+              &Subclass::set_max_GVW__kN, UnitKind::weight},
+             {ui.lineEditPrepend, ui.labelPrepend, &Subclass::get_prepend__m,
+              &Subclass::set_prepend__m, UnitKind::length},
+             {ui.lineEditAppend, ui.labelAppend, &Subclass::get_append__m, &Subclass::set_append__m,
+              UnitKind::length},
+             {ui.lineEditReclassUpGvw, ui.labelReclassUpGvw, &Subclass::get_upper_GVW_limit__kN,
+              &Subclass::set_upper_GVW_limit__kN, UnitKind::weight},
+             {ui.lineEditReclassDownGvw, ui.labelReclassDownGvw, &Subclass::get_lower_GVW_limit__kN,
+              &Subclass::set_lower_GVW_limit__kN, UnitKind::weight}}};
 }
 
 void judgeUnitField(const UnitField& field, const Subclass& subclass, const Ui::Vorlan& ui)
@@ -59,6 +61,16 @@ void showUnitFields(const Ui::Vorlan& form, const DisplayUnits& units, const Sub
         field.edit->setText(units.toDisplayedText((subclass.*field.value)(), field.kind));
         judgeUnitField(field, subclass, form);
     }
+}
+
+void redisplayUnits(const Ui::Vorlan& form, const DisplayUnits& units, const Subclass* subclass)
+{
+    for (const UnitField& field : unitFields(form))
+        field.caption->setText(
+            DisplayUnits::withSuffix(field.caption->text(), units.suffix(field.kind)));
+    // Left in the old unit, a value retyped would be stored in the new one.
+    if (subclass)
+        showUnitFields(form, units, *subclass);
 }
 
 bool storeUnitField(const Ui::Vorlan& form, const DisplayUnits& units, Subclass& subclass,

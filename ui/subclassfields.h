@@ -19,6 +19,10 @@ namespace SubclassFields {
 // Shows every field with a unit in displayed units, each judged.
 void showUnitFields(const Ui::Vorlan& form, const DisplayUnits& units, const Subclass& subclass);
 
+// The unit suffixes of the fields' captions; with a subclass shown, its values are shown again in
+// the current units and judged again.
+void redisplayUnits(const Ui::Vorlan& form, const DisplayUnits& units, const Subclass* subclass);
+
 // Stores what was typed into a field with a unit, in file units, and judges it. False when the
 // edit is no such field.
 bool storeUnitField(const Ui::Vorlan& form, const DisplayUnits& units, Subclass& subclass,

@@ -11,11 +11,6 @@
 #include "ui_vorlan.h"
 #include "units/measurementunits.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
-using UnitKind = DisplayUnits::Kind;
-
 void Vorlan::menuConfigurationClicked()
 {
     MeasurementUnits dialog(this, units.weightUnit(), units.lengthUnit(), units.gravity());
@@ -49,13 +44,6 @@ void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
 void Vorlan::redisplayUnits()
 {
     header->redisplayUnits(conf);
-
-    // Also the captions of the reclassification limits, whose values are weights as well.
-    for (QLabel* label : {ui->labelPrepend, ui->labelAppend})
-        label->setText(DisplayUnits::withSuffix(label->text(), units.suffix(UnitKind::length)));
-    for (QLabel* label : {ui->labelMaxGrossWeight, ui->labelReclassUpGvw, ui->labelReclassDownGvw})
-        label->setText(DisplayUnits::withSuffix(label->text(), units.suffix(UnitKind::weight)));
-
     const Subclass* subclass = currentSubclass();
     // A count that is not valid has no per-axle editors laid out for it.
     const int axles = subclass && subclass->is_number_of_axles_valid()
@@ -63,7 +51,5 @@ void Vorlan::redisplayUnits()
                           : 0;
     axleRows->redisplayUnits(subclass, axles, conf);
     constraints->redisplayUnits(subclass);
-    // Left in the old unit, a value retyped would be stored in the new one.
-    if (subclass)
-        SubclassFields::showUnitFields(*ui, units, *subclass);
+    SubclassFields::redisplayUnits(*ui, units, subclass);
 }
