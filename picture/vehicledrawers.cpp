@@ -83,9 +83,7 @@ void VehiclePicture::drawTruck(const Layout& layout, const Subclass& subclass,
     // The chassis runs under the whole vehicle, trailers included, to the last wheel's right edge.
     float gaps = 0.0f;
     for (int i = 0; i + 1 < layout.wheelX.size(); ++i)
-        gaps += drawable(
-            (isMax ? subclass.get_max_distance_at_index(i) : subclass.get_min_distance_at_index(i))
-                .toFloat());
+        gaps += gapLength(subclass, i, isMax);
     addBlackRect(scene, head.width(), layout.bodyBottom,
                  int(gaps * layout.scale - layout.firstWheelX), barHeight);
 

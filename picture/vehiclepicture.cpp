@@ -28,6 +28,13 @@ float VehiclePicture::drawable(float metres)
     return metres > 0.0f ? std::min(metres, longest) : 0.0f;
 }
 
+float VehiclePicture::gapLength(const Subclass& subclass, int i, bool isMax)
+{
+    return drawable(
+        (isMax ? subclass.get_max_distance_at_index(i) : subclass.get_min_distance_at_index(i))
+            .toFloat());
+}
+
 VehiclePicture::VehiclePicture(QGraphicsView* view, bool isMax, float prepend, float append)
     : view(view), scene(nullptr), isMax(isMax), prepend(drawable(prepend)), append(drawable(append))
 {
@@ -161,11 +168,8 @@ QList<int> VehiclePicture::placeWheels(int scale, int startX, int y, int wheelBi
     for (int i = 0; i < wheels; ++i) {
         scene->addPixmap(pixmap)->setPos(x, y);
         positions.append(int(x));
-        if (i < wheels - 1) {
-            const QString distance = isMax ? subclass.get_max_distance_at_index(i)
-                                           : subclass.get_min_distance_at_index(i);
-            x += scale * drawable(distance.toFloat());
-        }
+        if (i < wheels - 1)
+            x += scale * gapLength(subclass, i, isMax);
     }
     return positions;
 }

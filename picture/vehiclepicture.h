@@ -81,6 +81,8 @@ private:
         genericWheel = 16,
     };
 
+    // Gap i of the subclass at its maximum or its minimum distance, as drawn.
+    static float gapLength(const Subclass& subclass, int i, bool isMax);
     static QPixmap bitmap(int index);
     static void addBitmap(QGraphicsScene* scene, int index, qreal x, qreal y);
     static void addBlackRect(QGraphicsScene* scene, qreal x, qreal y, qreal width, qreal height);
