@@ -133,7 +133,6 @@ FileCommands::FileCommands(QMainWindow& window, Ui::Vorlan& form, const Conf& co
     connect(form.actionSaveAs, &QAction::triggered, this, &FileCommands::saveAs);
     connect(recent, &RecentFiles::chosen, this, &FileCommands::openNamed);
     window.setAcceptDrops(true);
-    window.restoreGeometry(StoredSettings::windowGeometry());
     qApp->installEventFilter(this);
     showTitle();
 }

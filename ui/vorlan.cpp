@@ -45,9 +45,11 @@ Vorlan::Vorlan(QWidget* parent) : QMainWindow(parent), ui(new Ui::Vorlan)
     connect(this, &Vorlan::configurationChanged, analysis, &AnalysisDock::markOutOfDate);
     connect(analysis, &AnalysisDock::subclassChosen, this, &Vorlan::showSubclass);
     // Later runs bring the window and its dock back as they were left.
-    if (StoredSettings::windowGeometry().isEmpty())
+    const QByteArray geometry = StoredSettings::windowGeometry();
+    if (geometry.isEmpty())
         analysis->placeOnFirstRun(*this);
     restoreState(StoredSettings::windowState(), StoredSettings::windowStateVersion);
+    restoreGeometry(geometry);
 
     history = std::make_unique<EditHistory>(
         *this, ui->actionUndo, ui->actionRedo,
