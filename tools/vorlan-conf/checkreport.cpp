@@ -1,27 +1,13 @@
 #include "checkreport.h"
 
+#include "commandline.h"
+
 #include "model/conf.h"
 #include "model/subclassreasons.h"
 
 #include <QJsonArray>
 
 namespace {
-
-QJsonArray numbers_of(const QList<quint32>& numbers)
-{
-    QJsonArray array;
-    for (quint32 number : numbers)
-        array.append(double(number));
-    return array;
-}
-
-QString numbers_text(const QJsonArray& numbers)
-{
-    QStringList texts;
-    for (const QJsonValue& number : numbers)
-        texts << QString::number(quint32(number.toDouble()));
-    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
-}
 
 QString outcome_name(Conf::SaveOutcome outcome)
 {
@@ -121,9 +107,9 @@ const char* const header_rules[][2] = {
 
 CheckReport::CheckReport(const Conf& conf)
 {
-    json.insert(QStringLiteral("subclasses"), numbers_of(conf.get_subclass_numbers()));
+    json.insert(QStringLiteral("subclasses"), json_numbers(conf.get_subclass_numbers()));
     const QList<quint32> invalid = conf.invalid_subclass_numbers();
-    json.insert(QStringLiteral("invalid_subclasses"), numbers_of(invalid));
+    json.insert(QStringLiteral("invalid_subclasses"), json_numbers(invalid));
     json.insert(QStringLiteral("reasons"), reasons_of(conf));
     json.insert(QStringLiteral("duplicates"), conf.find_duplicate_subclasses());
 

@@ -96,6 +96,14 @@ QString numbers_text(const QList<quint32>& numbers)
     return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
 }
 
+QString numbers_text(const QJsonArray& numbers)
+{
+    QList<quint32> list;
+    for (const QJsonValue& number : numbers)
+        list << quint32(number.toDouble());
+    return numbers_text(list);
+}
+
 QString reals_text(const QVector<double>& values)
 {
     QStringList texts;

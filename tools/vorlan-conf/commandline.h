@@ -50,8 +50,9 @@ struct Command
                const QStringList& valued, int files, int table_files);
 };
 
-// A list of numbers as text: "12, 15", or "none".
+// A list of numbers as text: "12, 15", or "none"; also of the numbers of a JSON report.
 QString numbers_text(const QList<quint32>& numbers);
+QString numbers_text(const QJsonArray& numbers);
 // A list of reals as text: "3.55, 1.3".
 QString reals_text(const QVector<double>& values);
 
