@@ -88,14 +88,6 @@ bool Command::start(const QString& name, const QStringList& arguments, const QSt
     return problem.isEmpty();
 }
 
-QString numbers_text(const QList<quint32>& numbers)
-{
-    QStringList texts;
-    for (quint32 number : numbers)
-        texts << QString::number(number);
-    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
-}
-
 QString numbers_text(const QJsonArray& numbers)
 {
     QList<quint32> list;

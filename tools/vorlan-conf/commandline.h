@@ -51,7 +51,13 @@ struct Command
 };
 
 // A list of numbers as text: "12, 15", or "none"; also of the numbers of a JSON report.
-QString numbers_text(const QList<quint32>& numbers);
+template <typename List> QString numbers_text(const List& numbers)
+{
+    QStringList texts;
+    for (const auto number : numbers)
+        texts << QString::number(number);
+    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
+}
 QString numbers_text(const QJsonArray& numbers);
 // A list of reals as text: "3.55, 1.3".
 QString reals_text(const QVector<double>& values);
