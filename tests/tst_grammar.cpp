@@ -1,5 +1,6 @@
 // The reader's and the rules' own matchers and the reading of the [classes] section, each against
 // what it stands in for: the QRegExp patterns and the toolkit's INI reader.
+#include "fuzz/matchpositions.h"
 #include "model/classessection.h"
 #include "model/grammar.h"
 #include "model/valuegrammar.h"
@@ -13,26 +14,6 @@
 #include <random>
 
 namespace {
-
-// Every match of pattern in text, searched for again from each start, as "start+length ...".
-template <typename View, typename Find> QString matches(View text, int from, Find find)
-{
-    QStringList found;
-    int length = 0;
-    for (int pos = find(text, from, &length); pos >= 0; pos = find(text, pos + length, &length))
-        found << QString("%1+%2").arg(pos).arg(length);
-    return found.join(' ');
-}
-
-QString regexp_matches(const char* pattern, const QString& text, int from)
-{
-    QRegExp regexp{QLatin1String(pattern)};
-    QStringList found;
-    for (int pos = regexp.indexIn(text, from); pos >= 0;
-         pos = regexp.indexIn(text, pos + regexp.matchedLength()))
-        found << QString("%1+%2").arg(pos).arg(regexp.matchedLength());
-    return found.join(' ');
-}
 
 template <typename View> QString section_line(View line)
 {

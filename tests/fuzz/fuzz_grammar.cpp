@@ -3,6 +3,7 @@
 // pattern and the reading of numbers against QString::toFloat and toInt, on every line (and its
 // value after "="), read as UTF-8 and as Latin-1; the [classes] section against QSettings; the
 // whole reader against the previous one; the round-trip check by sections against the whole text.
+#include "matchpositions.h"
 #include "referencereader.h"
 
 #include "model/classessection.h"
@@ -37,37 +38,18 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& text)
     std::abort();
 }
 
-template <typename View, typename Find> QString found(View text, const Find& find)
-{
-    QStringList all;
-    int length = 0;
-    for (int pos = find(text, 0, &length); pos >= 0; pos = find(text, pos + length, &length))
-        all << QString::number(pos) + QLatin1Char('+') + QString::number(length);
-    return all.join(QLatin1Char(' '));
-}
-
-QString found(const char* pattern, const QString& text)
-{
-    QRegExp regexp{QLatin1String(pattern)};
-    QStringList all;
-    for (int pos = regexp.indexIn(text); pos >= 0;
-         pos = regexp.indexIn(text, pos + regexp.matchedLength()))
-        all << QString::number(pos) + QLatin1Char('+') + QString::number(regexp.matchedLength());
-    return all.join(QLatin1Char(' '));
-}
-
 template <typename View> void compare_matchers(View view, const QString& text)
 {
     const bool section = grammar::section_line(view) != grammar::SectionLine::none;
     QRegExp pattern{QLatin1String(grammar::section_line_pattern)};
     if (section != pattern.exactMatch(text))
         differ("section line", text, QString::number(section), QString::number(!section));
-    const QString items = found(view, grammar::find_weight_item<View>);
-    const QString regexp_items = found(grammar::weight_item_pattern, text);
+    const QString items = matches(view, 0, grammar::find_weight_item<View>);
+    const QString regexp_items = regexp_matches(grammar::weight_item_pattern, text);
     if (items != regexp_items)
         differ("weight items", text, items, regexp_items);
-    const QString limits = found(view, grammar::find_combined_limit<View>);
-    const QString regexp_limits = found(grammar::combined_limit_pattern, text);
+    const QString limits = matches(view, 0, grammar::find_combined_limit<View>);
+    const QString regexp_limits = regexp_matches(grammar::combined_limit_pattern, text);
     if (limits != regexp_limits)
         differ("combined limits", text, limits, regexp_limits);
 }

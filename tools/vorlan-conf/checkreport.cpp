@@ -1,27 +1,13 @@
 #include "checkreport.h"
 
+#include "commandline.h"
+
 #include "model/conf.h"
 #include "model/subclassreasons.h"
 
 #include <QJsonArray>
 
 namespace {
-
-QJsonArray numbers_of(const QList<quint32>& numbers)
-{
-    QJsonArray array;
-    for (quint32 number : numbers)
-        array.append(double(number));
-    return array;
-}
-
-QString numbers_text(const QJsonArray& numbers)
-{
-    QStringList texts;
-    for (const QJsonValue& number : numbers)
-        texts << QString::number(quint32(number.toDouble()));
-    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
-}
 
 QString outcome_name(Conf::SaveOutcome outcome)
 {
@@ -88,7 +74,6 @@ QString dropped_keys_text(const QJsonArray& keys)
     return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
 }
 
-// The header rules by the key each one judges.
 QJsonObject reasons_of(const Conf& conf)
 {
     QJsonObject reasons;
@@ -106,24 +91,36 @@ QJsonObject reasons_of(const Conf& conf)
     return reasons;
 }
 
-const char* const header_rules[][2] = {
-    {"country_code_valid", "country_code"},
-    {"group_max_distance_valid", "group_max_distance__m"},
-    {"unclassified_vehicle_subclass_valid", "unclassified_vehicle_subclass"},
-    {"uncategorised_vehicle_category_valid", "uncategorised_vehicle_category"},
-    {"min_axle_distance_valid", "min_axle_distance__m"},
-    {"g_acceleration_constant_valid", "g_acceleration_constant"},
-    {"min_2axle_truck_spacing_valid", "min_2axle_truck_spacing__m"},
-    {"min_avg_axle_weight_valid", "min_avg_axle_weight__kN"},
+// The header rules by the key each one judges.
+struct HeaderRule
+{
+    const char* name; // in the JSON report
+    const char* key;
+    bool (Conf::*holds)() const;
+};
+
+const HeaderRule header_rules[] = {
+    {"country_code_valid", "country_code", &Conf::is_country_code_valid},
+    {"group_max_distance_valid", "group_max_distance__m", &Conf::is_group_max_distance_valid},
+    {"unclassified_vehicle_subclass_valid", "unclassified_vehicle_subclass",
+     &Conf::is_unclassified_vehicle_subclass_valid},
+    {"uncategorised_vehicle_category_valid", "uncategorised_vehicle_category",
+     &Conf::is_uncategorised_vehicle_category_valid},
+    {"min_axle_distance_valid", "min_axle_distance__m", &Conf::is_min_axle_distance_valid},
+    {"g_acceleration_constant_valid", "g_acceleration_constant",
+     &Conf::is_g_acceleration_constant_valid},
+    {"min_2axle_truck_spacing_valid", "min_2axle_truck_spacing__m",
+     &Conf::is_min_2axle_truck_spacing_valid},
+    {"min_avg_axle_weight_valid", "min_avg_axle_weight__kN", &Conf::is_min_avg_axle_weight_valid},
 };
 
 } // namespace
 
 CheckReport::CheckReport(const Conf& conf)
 {
-    json.insert(QStringLiteral("subclasses"), numbers_of(conf.get_subclass_numbers()));
+    json.insert(QStringLiteral("subclasses"), json_numbers(conf.get_subclass_numbers()));
     const QList<quint32> invalid = conf.invalid_subclass_numbers();
-    json.insert(QStringLiteral("invalid_subclasses"), numbers_of(invalid));
+    json.insert(QStringLiteral("invalid_subclasses"), json_numbers(invalid));
     json.insert(QStringLiteral("reasons"), reasons_of(conf));
     json.insert(QStringLiteral("duplicates"), conf.find_duplicate_subclasses());
 
@@ -137,18 +134,8 @@ CheckReport::CheckReport(const Conf& conf)
     json.insert(QStringLiteral("save_check"), save_check);
 
     QJsonObject header;
-    header.insert(QStringLiteral("country_code_valid"), conf.is_country_code_valid());
-    header.insert(QStringLiteral("group_max_distance_valid"), conf.is_group_max_distance_valid());
-    header.insert(QStringLiteral("unclassified_vehicle_subclass_valid"),
-                  conf.is_unclassified_vehicle_subclass_valid());
-    header.insert(QStringLiteral("uncategorised_vehicle_category_valid"),
-                  conf.is_uncategorised_vehicle_category_valid());
-    header.insert(QStringLiteral("min_axle_distance_valid"), conf.is_min_axle_distance_valid());
-    header.insert(QStringLiteral("g_acceleration_constant_valid"),
-                  conf.is_g_acceleration_constant_valid());
-    header.insert(QStringLiteral("min_2axle_truck_spacing_valid"),
-                  conf.is_min_2axle_truck_spacing_valid());
-    header.insert(QStringLiteral("min_avg_axle_weight_valid"), conf.is_min_avg_axle_weight_valid());
+    for (const HeaderRule& rule : header_rules)
+        header.insert(QLatin1String(rule.name), (conf.*rule.holds)());
     header.insert(QStringLiteral("max_axle_distance"),
                   max_axle_distance_name(conf.check_max_axle_distance()));
     json.insert(QStringLiteral("header"), header);
@@ -175,9 +162,9 @@ QString CheckReport::to_text(const QString& file_name) const
 
     const QJsonObject header = json.value("header").toObject();
     QStringList failing;
-    for (const auto& rule : header_rules) {
-        if (!header.value(QLatin1String(rule[0])).toBool())
-            failing << QLatin1String(rule[1]);
+    for (const HeaderRule& rule : header_rules) {
+        if (!header.value(QLatin1String(rule.name)).toBool())
+            failing << QLatin1String(rule.key);
     }
     const QString max_state = header.value("max_axle_distance").toString();
     if (max_state == QLatin1String("invalid"))

@@ -243,10 +243,8 @@ QString classify_text(const QJsonObject& json, const QString& conf_name,
 QStringList skipped_text(const QJsonObject& json)
 {
     QStringList lines;
-    QList<quint32> invalid;
-    for (const QJsonValue& number : json.value("invalid_skipped").toArray())
-        invalid << quint32(count_of(number));
-    lines << QStringLiteral("invalid subclasses, never candidates: ") + numbers_text(invalid);
+    lines << QStringLiteral("invalid subclasses, never candidates: ") +
+                 numbers_text(json.value("invalid_skipped").toArray());
     const QJsonArray not_applied = json.value("not_applied").toArray();
     lines << (not_applied.isEmpty() ? QStringLiteral("not applied: nothing")
                                     : QStringLiteral("not applied:"));

@@ -88,12 +88,12 @@ bool Command::start(const QString& name, const QStringList& arguments, const QSt
     return problem.isEmpty();
 }
 
-QString numbers_text(const QList<quint32>& numbers)
+QString numbers_text(const QJsonArray& numbers)
 {
-    QStringList texts;
-    for (quint32 number : numbers)
-        texts << QString::number(number);
-    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
+    QList<quint32> list;
+    for (const QJsonValue& number : numbers)
+        list << quint32(number.toDouble());
+    return numbers_text(list);
 }
 
 QString reals_text(const QVector<double>& values)

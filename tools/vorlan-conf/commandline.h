@@ -50,8 +50,15 @@ struct Command
                const QStringList& valued, int files, int table_files);
 };
 
-// A list of numbers as text: "12, 15", or "none".
-QString numbers_text(const QList<quint32>& numbers);
+// A list of numbers as text: "12, 15", or "none"; also of the numbers of a JSON report.
+template <typename List> QString numbers_text(const List& numbers)
+{
+    QStringList texts;
+    for (const auto number : numbers)
+        texts << QString::number(number);
+    return texts.isEmpty() ? QStringLiteral("none") : texts.join(QStringLiteral(", "));
+}
+QString numbers_text(const QJsonArray& numbers);
 // A list of reals as text: "3.55, 1.3".
 QString reals_text(const QVector<double>& values);
 

@@ -71,12 +71,8 @@ int run_gaps(const QStringList& arguments)
                           conf.get_max_axle_distance__m());
         lines << QStringLiteral("invalid subclasses, not counted: ") +
                      numbers_text(report.invalid_skipped);
-        QStringList missing;
-        for (int axles : report.missing_axle_counts)
-            missing << QString::number(axles);
         lines << QStringLiteral("axle counts without a subclass: ") +
-                     (missing.isEmpty() ? QStringLiteral("none")
-                                        : missing.join(QStringLiteral(", ")));
+                     numbers_text(report.missing_axle_counts);
         lines << QStringLiteral("uncovered regions: %1%2")
                      .arg(report.uncovered.size())
                      .arg(report.truncated ? QStringLiteral(" (the search stopped there; there "

@@ -6,7 +6,6 @@
 #include "model/conf.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 #include <QTextCodec>
 
 #include <cstdio>
@@ -105,7 +104,7 @@ int main(int argc, char* argv[])
     }
     const CheckReport report(conf);
     if (json)
-        write_out(QJsonDocument(report.to_json()).toJson(QJsonDocument::Indented));
+        write_json(report.to_json());
     else
         write_out(report.to_text(path).toLocal8Bit());
     return report.clean() ? 0 : 1;
