@@ -100,6 +100,10 @@ void addHeaderProblems(Group& group, const Conf& conf, float highestSubclassMax)
                           conf.get_unclassified_vehicle_subclass().toUInt()));
     if (!conf.is_uncategorised_vehicle_category_valid())
         group.add(newItem(windowText("Uncategorised vehicle category must be above 5.")));
+    if (!conf.is_min_2axle_truck_spacing_valid())
+        group.add(newItem(windowText("Min. space between vehicles must be a finite number.")));
+    if (!conf.is_min_avg_axle_weight_valid())
+        group.add(newItem(windowText("Min. avg. axle weight must be a finite number.")));
     if (!conf.is_min_axle_distance_valid())
         group.add(newItem(windowText(
             "Min. axle distance must be a number no higher than the max. axle distance.")));
