@@ -2,6 +2,7 @@
 #include "model/sectionreader.h"
 
 #include "model/grammar.h"
+#include "model/numberreading.h"
 
 #include <QDebug>
 
@@ -77,39 +78,20 @@ int split_into(TextList::Builder& builder, const Text& text)
     return parts;
 }
 
-// Base-10 text to a number as QString::toUInt and toInt read it; plain digits without a string.
-bool plain_digits(const Text& text, int most)
-{
-    if (text.length == 0 || text.length > most)
-        return false;
-    for (int i = 0; i < text.length; ++i) {
-        if (unit(text, i) < '0' || unit(text, i) > '9')
-            return false;
-    }
-    return true;
-}
-
-quint32 to_uint(const Text& text)
-{
-    if (!plain_digits(text, 9))
-        return text.to_string().toUInt();
-    quint32 value = 0;
-    for (int i = 0; i < text.length; ++i)
-        value = value * 10 + (unit(text, i) - '0');
-    return value;
-}
-
-int to_int(const Text& text)
-{
-    if (!plain_digits(text, 9))
-        return text.to_string().toInt();
-    return int(to_uint(text));
-}
-
 template <typename Visit> auto visit(const Text& text, Visit visitor)
 {
     return text.utf16 ? visitor(QStringView(reinterpret_cast<const QChar*>(text.data), text.length))
                       : visitor(QLatin1String(text.data, text.length));
+}
+
+quint32 to_uint(const Text& text)
+{
+    return visit(text, [](auto view) { return read_uint(view); });
+}
+
+int to_int(const Text& text)
+{
+    return visit(text, [](auto view) { return read_int(view); });
 }
 
 } // namespace
