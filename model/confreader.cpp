@@ -135,15 +135,6 @@ private:
     int number;
 };
 
-QChar char_at(const Text& text, int i)
-{
-    if (!text.utf16)
-        return QLatin1Char(text.data[i]);
-    ushort u;
-    std::memcpy(&u, text.data + 2 * i, sizeof u);
-    return QChar(u);
-}
-
 struct Facts
 {
     bool blank = true;
@@ -155,7 +146,7 @@ Facts facts_of(const Text& text)
 {
     Facts facts;
     for (int i = 0; i < text.length; ++i) {
-        const QChar c = char_at(text, i);
+        const QChar c(text.unit(i));
         if (c == QLatin1Char('=')) {
             if (facts.equals < 0)
                 facts.equals = i;
@@ -171,18 +162,9 @@ grammar::SectionLine section_line(const Text& text, Text& digits)
 {
     int start = 0, length = 0;
     const grammar::SectionLine kind =
-        text.utf16 ? grammar::section_line(
-                         QStringView(reinterpret_cast<const QChar*>(text.data), text.length),
-                         &start, &length)
-                   : grammar::section_line(QLatin1String(text.data, text.length), &start, &length);
-    const int unit = text.utf16 ? 2 : 1;
-    digits = {text.data + unit * start, length, text.utf16};
+        text.visit([&](auto view) { return grammar::section_line(view, &start, &length); });
+    digits = text.mid(start, length);
     return kind;
-}
-
-Text part(const Text& text, int from, int to)
-{
-    return {text.data + (text.utf16 ? 2 : 1) * from, to - from, text.utf16};
 }
 
 QString string_of(const Line& line)
@@ -241,7 +223,7 @@ Step take(const Line& line, bool& in_classes, SectionReader& section, Text& digi
     if (facts.blank)
         return Step::skipped;
     // A section line matches as a whole, so it begins with "[".
-    if (char_at(line.text, 0) == QLatin1Char('[')) {
+    if (line.text.unit(0) == '[') {
         const grammar::SectionLine kind = ::section_line(line.text, digits);
         if (kind != grammar::SectionLine::none) {
             in_classes = kind == grammar::SectionLine::classes;
@@ -256,8 +238,8 @@ Step take(const Line& line, bool& in_classes, SectionReader& section, Text& digi
     Text text = line.text;
     if (line.own)
         text.data = reinterpret_cast<const char*>(section.keep(*line.own).data());
-    section.add(part(text, 0, facts.equals), part(text, facts.equals + 1, text.length),
-                line.number);
+    section.add(text.mid(0, facts.equals),
+                text.mid(facts.equals + 1, text.length - facts.equals - 1), line.number);
     return Step::key_line;
 }
 

@@ -23,14 +23,14 @@ void LimitVerdicts::rebuild(const Conf& conf)
     highest.reserve(size_t(subclasses.size()));
     highest_of_all.reserve(size_t(subclasses.size()));
     for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
-        Entry entry = judged(*it);
+        Entry entry{it->judge_apart_from_limits()};
         entry.valid = within_limits(entry);
-        if (entry.valid_apart) {
-            lowest.push_back({entry.lowest, it.key()});
-            highest.push_back({entry.highest, it.key()});
+        if (entry.apart.valid) {
+            lowest.push_back({entry.apart.lowest, it.key()});
+            highest.push_back({entry.apart.highest, it.key()});
         }
-        if (entry.highest_entry > -qInf())
-            highest_of_all.push_back(entry.highest_entry);
+        if (entry.apart.highest_entry > -qInf())
+            highest_of_all.push_back(entry.apart.highest_entry);
         entries.insert(entries.cend(), it.key(), entry);
     }
     std::sort(lowest.begin(), lowest.end());
@@ -45,20 +45,7 @@ bool LimitVerdicts::within_limits(const Entry& entry) const
 {
     // Once each gap holds a finite min. no greater than its max., every min. is at least the
     // header's minimum and every max. at most its maximum exactly when these two are.
-    return entry.valid_apart && entry.lowest >= min && entry.highest <= max;
-}
-
-LimitVerdicts::Entry LimitVerdicts::judged(const Subclass& subclass)
-{
-    const Subclass::LimitFreeVerdict verdict = subclass.judge_apart_from_limits();
-    Entry entry;
-    entry.valid_apart = verdict.valid;
-    if (entry.valid_apart) {
-        entry.lowest = verdict.lowest;
-        entry.highest = verdict.highest;
-    }
-    entry.highest_entry = verdict.highest_entry;
-    return entry;
+    return entry.apart.valid && entry.apart.lowest >= min && entry.apart.highest <= max;
 }
 
 void LimitVerdicts::update(quint32 number, const Subclass* subclass)
@@ -66,13 +53,13 @@ void LimitVerdicts::update(quint32 number, const Subclass* subclass)
     erase(number);
     if (!subclass)
         return;
-    Entry entry = judged(*subclass);
-    if (entry.valid_apart) {
-        by_lowest.insert({entry.lowest, number});
-        by_highest.insert({entry.highest, number});
+    Entry entry{subclass->judge_apart_from_limits()};
+    if (entry.apart.valid) {
+        by_lowest.insert({entry.apart.lowest, number});
+        by_highest.insert({entry.apart.highest, number});
     }
-    if (entry.highest_entry > -qInf())
-        highest_entries.insert(entry.highest_entry);
+    if (entry.apart.highest_entry > -qInf())
+        highest_entries.insert(entry.apart.highest_entry);
     entry.valid = within_limits(entry);
     entries.insert(number, entry);
 }
@@ -82,9 +69,9 @@ void LimitVerdicts::erase(quint32 number)
     const auto found = entries.find(number);
     if (found == entries.end())
         return;
-    by_lowest.erase({found->lowest, number});
-    by_highest.erase({found->highest, number});
-    const auto entry = highest_entries.find(found->highest_entry);
+    by_lowest.erase({found->apart.lowest, number});
+    by_highest.erase({found->apart.highest, number});
+    const auto entry = highest_entries.find(found->apart.highest_entry);
     if (entry != highest_entries.end())
         highest_entries.erase(entry);
     entries.erase(found);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/subclass.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -8,7 +10,6 @@
 #include <utility>
 
 class Conf;
-class Subclass;
 
 // Every subclass's verdict (is_subclass_valid) against the header's axle-distance limits, kept so
 // that a change of a limit judges again only the subclasses whose verdict it can change. Each
@@ -33,14 +34,10 @@ public:
 private:
     struct Entry
     {
-        bool valid_apart = false; // valid whatever the limits
-        float lowest = 0.0f;      // the lowest min. distance of the gaps in use
-        float highest = 0.0f;     // the highest max. distance of the gaps in use
-        float highest_entry = 0.0f;
-        bool valid = false;
+        Subclass::LimitFreeVerdict apart;
+        bool valid = false; // against the limits held
     };
 
-    static Entry judged(const Subclass& subclass);
     bool within_limits(const Entry& entry) const;
     void erase(quint32 number);
 

@@ -6,11 +6,6 @@
 
 namespace {
 
-float real_at(const TextList& list, int index)
-{
-    return index < list.size() ? list.at(index).toFloat() : 0.0f;
-}
-
 // The axle numbers of a constraint's "a+b+..." part, in the order written.
 QVector<int> axle_numbers(const QString& text)
 {
@@ -30,12 +25,12 @@ MatchRule::MatchRule(const Subclass& s)
       category_text(s.get_category()), max_gvw(s.get_max_GVW__kN().toFloat())
 {
     for (int i = 0; i + 1 < axle_count; ++i) {
-        min_spacing[i] = real_at(s.min_distance_texts(), i);
-        max_spacing[i] = real_at(s.max_distance_texts(), i);
+        min_spacing[i] = s.min_distance_texts().float_at(i);
+        max_spacing[i] = s.max_distance_texts().float_at(i);
     }
     for (int i = 0; i < axle_count; ++i) {
-        tyres[i] = i < s.tyre_type_count() ? s.tyre_type_texts().at(i).toInt() : 0;
-        max_weight[i] = real_at(s.max_axle_weight_texts(), i);
+        tyres[i] = s.tyre_type_texts().int_at(i);
+        max_weight[i] = s.max_axle_weight_texts().float_at(i);
     }
     read_spans(s);
     read_weight_limits(s);

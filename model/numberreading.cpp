@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <type_traits>
+
 namespace {
 
 // A mantissa of fifteen digits is exact in a double, and so is every power of ten up to 1e15.
@@ -90,14 +92,19 @@ template <typename View> float read_float_of(View text, bool* ok)
     return value;
 }
 
-template <typename View> int read_int_of(View text, bool* ok)
+// Nine digits fit int and quint32 alike.
+template <typename Whole, typename View> Whole read_whole_of(View text, bool* ok)
 {
     int value = 0;
-    if (!read_plain_int(units(text), int(text.size()), value))
-        return string_of(text).toInt(ok);
+    if (!read_plain_int(units(text), int(text.size()), value)) {
+        if constexpr (std::is_same_v<Whole, int>)
+            return string_of(text).toInt(ok);
+        else
+            return string_of(text).toUInt(ok);
+    }
     if (ok)
         *ok = true;
-    return value;
+    return Whole(value);
 }
 
 } // namespace
@@ -114,12 +121,22 @@ float read_float(QLatin1String text, bool* ok)
 
 int read_int(QStringView text, bool* ok)
 {
-    return read_int_of(text, ok);
+    return read_whole_of<int>(text, ok);
 }
 
 int read_int(QLatin1String text, bool* ok)
 {
-    return read_int_of(text, ok);
+    return read_whole_of<int>(text, ok);
+}
+
+quint32 read_uint(QStringView text, bool* ok)
+{
+    return read_whole_of<quint32>(text, ok);
+}
+
+quint32 read_uint(QLatin1String text, bool* ok)
+{
+    return read_whole_of<quint32>(text, ok);
 }
 
 bool read_plain(QLatin1String text, float& value)

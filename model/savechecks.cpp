@@ -27,7 +27,7 @@ bool positive_entry(const TextList& list, qint64 index)
 {
     if (index >= list.size())
         return false;
-    const float value = list.at(int(index)).toFloat();
+    const float value = list.float_at(int(index));
     return value > 0.0f && qIsFinite(value);
 }
 

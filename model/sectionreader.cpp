@@ -2,6 +2,7 @@
 #include "model/sectionreader.h"
 
 #include "model/grammar.h"
+#include "model/numberreading.h"
 
 #include <QDebug>
 
@@ -13,21 +14,12 @@ namespace {
 
 using Text = SectionReader::Text;
 
-ushort unit(const Text& t, int i)
-{
-    if (!t.utf16)
-        return uchar(t.data[i]);
-    ushort u;
-    std::memcpy(&u, t.data + 2 * i, sizeof u);
-    return u;
-}
-
 // Plain comparison of UTF-16 code units, as QString compares.
 int compare(const Text& a, const Text& b)
 {
     const int common = std::min(a.length, b.length);
     for (int i = 0; i < common; ++i) {
-        const ushort x = unit(a, i), y = unit(b, i);
+        const ushort x = a.unit(i), y = b.unit(i);
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -41,7 +33,7 @@ bool equals(const Text& text, QLatin1String latin1)
     if (!text.utf16)
         return std::memcmp(text.data, latin1.data(), size_t(text.length)) == 0;
     for (int i = 0; i < text.length; ++i) {
-        if (unit(text, i) != uchar(latin1.data()[i]))
+        if (text.unit(i) != uchar(latin1.data()[i]))
             return false;
     }
     return true;
@@ -51,11 +43,6 @@ bool starts_with(const Text& text, QLatin1String prefix)
 {
     return text.length >= prefix.size() &&
            equals(Text{text.data, prefix.size(), text.utf16}, prefix);
-}
-
-Text mid(const Text& t, int from, int length)
-{
-    return {t.data + (t.utf16 ? 2 : 1) * from, length, t.utf16};
 }
 
 void add_to(TextList::Builder& builder, const Text& text)
@@ -68,8 +55,8 @@ int split_into(TextList::Builder& builder, const Text& text)
 {
     int start = 0, parts = 0;
     for (int i = 0; i <= text.length; ++i) {
-        if (i == text.length || unit(text, i) == ',') {
-            add_to(builder, mid(text, start, i - start));
+        if (i == text.length || text.unit(i) == ',') {
+            add_to(builder, text.mid(start, i - start));
             start = i + 1;
             ++parts;
         }
@@ -77,39 +64,14 @@ int split_into(TextList::Builder& builder, const Text& text)
     return parts;
 }
 
-// Base-10 text to a number as QString::toUInt and toInt read it; plain digits without a string.
-bool plain_digits(const Text& text, int most)
-{
-    if (text.length == 0 || text.length > most)
-        return false;
-    for (int i = 0; i < text.length; ++i) {
-        if (unit(text, i) < '0' || unit(text, i) > '9')
-            return false;
-    }
-    return true;
-}
-
 quint32 to_uint(const Text& text)
 {
-    if (!plain_digits(text, 9))
-        return text.to_string().toUInt();
-    quint32 value = 0;
-    for (int i = 0; i < text.length; ++i)
-        value = value * 10 + (unit(text, i) - '0');
-    return value;
+    return text.visit([](auto view) { return read_uint(view); });
 }
 
 int to_int(const Text& text)
 {
-    if (!plain_digits(text, 9))
-        return text.to_string().toInt();
-    return int(to_uint(text));
-}
-
-template <typename Visit> auto visit(const Text& text, Visit visitor)
-{
-    return text.utf16 ? visitor(QStringView(reinterpret_cast<const QChar*>(text.data), text.length))
-                      : visitor(QLatin1String(text.data, text.length));
+    return text.visit([](auto view) { return read_int(view); });
 }
 
 } // namespace
@@ -143,7 +105,7 @@ int SectionReader::field_of(Text key)
     for (int field = by_length.first[key.length]; field >= 0; field = by_length.next[field]) {
         const QString& known = section_keys::text(field);
         int i = 0;
-        while (i < key.length && unit(key, i) == known.at(i).unicode())
+        while (i < key.length && key.unit(i) == known.at(i).unicode())
             ++i;
         if (i == key.length)
             return field;
@@ -224,9 +186,9 @@ namespace {
 bool is_total(const Text& key)
 {
     int last = key.length - 1;
-    while (last >= 0 && unit(key, last) != '_')
+    while (last >= 0 && key.unit(last) != '_')
         --last;
-    return last == key.length - 2 && unit(key, key.length - 1) == '0';
+    return last == key.length - 2 && key.unit(key.length - 1) == '0';
 }
 
 } // namespace
@@ -265,7 +227,7 @@ Subclass SectionReader::build(QVector<DroppedKey>* dropped) const
     }
     if (values[tyres].text.length > 0)
         split_into(tyre_list, values[tyres].text);
-    visit(values[weights].text, [&](auto view) {
+    values[weights].text.visit([&](auto view) {
         Subclass::parse_weights(view, s.number, weight_list, limits);
         return 0;
     });

@@ -5,8 +5,12 @@
 #include "model/subclass.h"
 #include "model/textlist.h"
 
+#include <QLatin1String>
+#include <QStringView>
 #include <QVarLengthArray>
 #include <QVector>
+
+#include <cstring>
 
 // The key lines of one section as they are read, and the subclass record built from them: what
 // both the file reader and Subclass::from_section do with a section. Later lines with the same
@@ -27,6 +31,25 @@ public:
             return {reinterpret_cast<const char*>(text.data()), int(text.size()), true};
         }
         QString to_string() const;
+        // The UTF-16 code unit of character i.
+        ushort unit(int i) const
+        {
+            if (!utf16)
+                return uchar(data[i]);
+            ushort u;
+            std::memcpy(&u, data + 2 * i, sizeof u);
+            return u;
+        }
+        Text mid(int from, int count) const
+        {
+            return {data + (utf16 ? 2 : 1) * from, count, utf16};
+        }
+        // Calls visitor with the text as QLatin1String or as QStringView.
+        template <typename Visit> auto visit(Visit visitor) const
+        {
+            return utf16 ? visitor(QStringView(reinterpret_cast<const QChar*>(data), length))
+                         : visitor(QLatin1String(data, length));
+        }
     };
 
     // A section line: its digits name the subclass unless a "subclass" key says otherwise. They

@@ -1,5 +1,7 @@
 #include "model/valuegrammar.h"
 
+#include "model/numberreading.h"
+
 #include <QLatin1String>
 
 #include <cstring>
@@ -72,20 +74,6 @@ private:
     int pos = 0;
 };
 
-// QString::toUInt of a run of digits; nine ASCII digits never overflow and need no parser.
-quint32 run_value(QStringView run)
-{
-    if (run.size() > 9)
-        return run.toUInt();
-    quint32 value = 0;
-    for (QChar c : run) {
-        if (c.unicode() < '0' || c.unicode() > '9')
-            return run.toUInt();
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
-
 } // namespace
 
 bool is_combined_weight_limit(QStringView text)
@@ -134,7 +122,7 @@ bool is_axle_configuration(QStringView text, qint64* axles)
         const int start = parts.position();
         if (!parts.digits())
             return false;
-        sum += run_value(text.mid(start, parts.position() - start));
+        sum += read_uint(text.mid(start, parts.position() - start));
         if (parts.end())
             break;
         if (!parts.one_of("DTS"))

@@ -1,4 +1,4 @@
-// The program's reading of reals and integers against QString::toFloat and QString::toInt, on
+// The program's reading of reals and integers against QString::toFloat, toInt and toUInt, on
 // texts of every shape, read alone and from a TextList.
 #include "model/numberreading.h"
 #include "model/textlist.h"
@@ -19,20 +19,24 @@ QString shown(float value, bool ok = true)
     return QString("%1 (%2) ok=%3").arg(double(value)).arg(bits, 8, 16, QChar('0')).arg(ok);
 }
 
-// What read_float and read_int make of a text, or the toolkit when View is QString.
+// What read_float, read_int and read_uint make of a text, or the toolkit when View is QString.
 template <typename View> QString read(View text)
 {
-    bool ok = false, int_ok = false;
+    bool ok = false, int_ok = false, uint_ok = false;
     float real = 0;
     int integer = 0;
+    quint32 whole = 0;
     if constexpr (std::is_same_v<View, QString>) {
         real = text.toFloat(&ok);
         integer = text.toInt(&int_ok);
+        whole = text.toUInt(&uint_ok);
     } else {
         real = read_float(text, &ok);
         integer = read_int(text, &int_ok);
+        whole = read_uint(text, &uint_ok);
     }
-    return shown(real, ok) + QString(" int %1 ok=%2").arg(integer).arg(int_ok);
+    return shown(real, ok) + QString(" int %1 ok=%2").arg(integer).arg(int_ok) +
+           QString(" uint %1 ok=%2").arg(whole).arg(uint_ok);
 }
 
 // A decimal of random digits: mantissas of up to seventeen digits, points anywhere, leading zeros.
