@@ -78,7 +78,7 @@ private slots:
     {
         conf.set_country_code("XX");
         conf.set_max_axle_distance__m("5");
-        header->show(conf);
+        header->show(conf, conf.highest_max_distance());
         QCOMPARE(
             onScreen(window.get(), {"buttonGConstant", "lineEditCountry", "lineEditMinAxleDist",
                                     "lineEditMaxAxleDist", "lineEditMinAvgAxleWeight"}),
@@ -87,7 +87,7 @@ private slots:
                          "lineEditMinAvgAxleWeight=1101.56 lime"}));
 
         units.setUnits(2, 2, 0);
-        header->redisplayUnits(conf);
+        header->redisplayUnits(conf, conf.highest_max_distance());
         QCOMPARE(shown("labelMinAvgAxleWeight lineEditMinAvgAxleWeight lineEditMaxAxleDist"),
                  "labelMinAvgAxleWeight=Min. avg. axle weight (kN): lineEditMinAvgAxleWeight=4.90 "
                  "lime lineEditMaxAxleDist=196.85 yellow");

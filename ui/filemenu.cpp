@@ -37,8 +37,8 @@ bool Vorlan::openConfiguration(const QString& path)
 
     clearSubclassFields();
     lists->clear();
-    header->show(conf);
     verdicts.rebuild(conf);
+    header->show(conf, verdicts.highest_max_distance());
     const QList<quint32> numbers = conf.get_subclass_numbers();
     lists->fill(numbers);
     lists->refreshInvalid(verdicts.invalid_numbers());

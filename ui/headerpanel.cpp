@@ -113,9 +113,15 @@ QString HeaderPanel::fileValue(const Row& row) const
 
 void HeaderPanel::judge(const Conf& conf, Field field)
 {
+    // Only the max. axle distance needs the subclasses, and reading them all costs.
+    judge(conf, field, field == Field::maxAxleDistance ? conf.highest_max_distance() : 0.0f);
+}
+
+void HeaderPanel::judge(const Conf& conf, Field field, float highestSubclassMax)
+{
     const Row& judged = row(field);
     if (field == Field::maxAxleDistance)
-        judgeMaxAxleDistance(conf.check_max_axle_distance());
+        judgeMaxAxleDistance(conf.check_max_axle_distance(highestSubclassMax));
     else if (judged.check)
         validateEdit(judged.edit, (conf.*judged.check)(), judged.toolTip);
 }
@@ -144,14 +150,14 @@ void HeaderPanel::judgeMaxAxleDistance(Conf::MaxAxleDistance state)
     }
 }
 
-void HeaderPanel::show(const Conf& conf)
+void HeaderPanel::show(const Conf& conf, float highestSubclassMax)
 {
     showG(conf.is_g_acceleration_constant_valid() ? conf.get_g_acceleration_constant()
                                                   : QStringLiteral("9.80665"));
-    showFields(conf);
+    showFields(conf, highestSubclassMax);
 }
 
-void HeaderPanel::showFields(const Conf& conf)
+void HeaderPanel::showFields(const Conf& conf, float highestSubclassMax)
 {
     for (int i = 0; i < int(rows.size()); ++i) {
         const Row& shown = rows[i];
@@ -159,7 +165,7 @@ void HeaderPanel::showFields(const Conf& conf)
         shown.edit->setText(shown.unit ? units.toDisplayedText(value, *shown.unit) : value);
         // What takes any value is valid whatever it shows.
         validateEdit(shown.edit, true, QString());
-        judge(conf, static_cast<Field>(i));
+        judge(conf, static_cast<Field>(i), highestSubclassMax);
     }
 }
 
@@ -188,7 +194,7 @@ void HeaderPanel::showG(const QString& g)
     gButton->setText(g);
 }
 
-void HeaderPanel::redisplayUnits(const Conf& conf)
+void HeaderPanel::redisplayUnits(const Conf& conf, float highestSubclassMax)
 {
     for (int i = 0; i < int(rows.size()); ++i) {
         const Row& shown = rows[i];
@@ -197,6 +203,6 @@ void HeaderPanel::redisplayUnits(const Conf& conf)
         shown.caption->setText(
             DisplayUnits::withSuffix(shown.caption->text(), units.suffix(*shown.unit)));
         showFieldText(shown.edit, units.toDisplayedText((conf.*shown.value)(), *shown.unit), true);
-        judge(conf, static_cast<Field>(i));
+        judge(conf, static_cast<Field>(i), highestSubclassMax);
     }
 }

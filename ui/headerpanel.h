@@ -42,15 +42,17 @@ public:
 
     // Stores a field's value, in file units, into the configuration's header.
     static void store(Conf& conf, Field field, const QString& value);
-    // Shows a configuration's header, each field coloured by its check, and its g.
-    void show(const Conf& conf);
+    // Shows a configuration's header, each field coloured by its check, and its g; the max. axle
+    // distance against the highest max. distance its subclasses hold.
+    void show(const Conf& conf, float highestSubclassMax);
     // The same without the g.
-    void showFields(const Conf& conf);
+    void showFields(const Conf& conf, float highestSubclassMax);
     // What the configuration holds for a field, in file units.
     QString stored(const Conf& conf, Field field) const;
     // The field's caption, without its unit.
     QString name(Field field) const;
     // Colours a field by its check once its value is stored; a field without one keeps its colour.
+    // The max. axle distance is judged against every subclass read anew: judgeLimits spares that.
     void judge(const Conf& conf, Field field);
     // Colours both axle-distance limits, the subclasses holding max. distances up to the one
     // given.
@@ -59,8 +61,8 @@ public:
     void writeTo(Conf& conf) const;
     void showG(const QString& g);
     // The unit suffixes of the captions, and the values with a unit shown again in the current
-    // units and judged again.
-    void redisplayUnits(const Conf& conf);
+    // units and judged again, as show does.
+    void redisplayUnits(const Conf& conf, float highestSubclassMax);
 
 signals:
     // The user changed a field; value is what it stores, in file units.
@@ -81,6 +83,7 @@ private:
 
     const Row& row(Field field) const { return rows[static_cast<int>(field)]; }
     QString fileValue(const Row& row) const;
+    void judge(const Conf& conf, Field field, float highestSubclassMax);
     void judgeMaxAxleDistance(Conf::MaxAxleDistance state);
 
     const DisplayUnits& units;

@@ -189,10 +189,9 @@ void Vorlan::showStep(const StepContext::Shown& step)
         [[fallthrough]];
     case Change::header:
         // A header limit judges every subclass's distances.
-        header->showFields(conf);
+        header->showFields(conf, verdicts.highest_max_distance());
         verdicts.set_limits(conf.get_min_axle_distance__m(), conf.get_max_axle_distance__m());
         lists->refreshInvalid(verdicts.invalid_numbers());
-        header->judgeLimits(conf, verdicts.highest_max_distance());
         if (const auto shown = lists->current())
             showSubclass(*shown);
         break;

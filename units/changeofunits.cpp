@@ -43,7 +43,7 @@ void Vorlan::receiveUnits(unsigned char weight, unsigned char length, float g)
 
 void Vorlan::redisplayUnits()
 {
-    header->redisplayUnits(conf);
+    header->redisplayUnits(conf, verdicts.highest_max_distance());
     const Subclass* subclass = currentSubclass();
     // A count that is not valid has no per-axle editors laid out for it.
     const int axles = subclass && subclass->is_number_of_axles_valid()
